@@ -1,0 +1,45 @@
+// The command object: one handler per command letter and the shared length
+// measurement. Handlers are defined beside their subsystem.
+#ifndef BINTOOL_APP_BINARY_TOOL_H_
+#define BINTOOL_APP_BINARY_TOOL_H_
+
+#include <cstdint>
+
+namespace bintool {
+
+/// Stateless. Every handler takes the process's argument count and vector
+/// unchanged (argv[1] is the command letter, its own arguments follow) and
+/// returns 0 on success or -1 after a reported failure. A count below the
+/// command's minimum prints its message and ends the run inside the handler.
+class BinaryTool {
+ public:
+  // Assembling files.
+  int concatenate(int argc, char* argv[]);  // L sourc1 sourc2 ... dest
+  int split(int argc, char* argv[]);        // R sourc dest1 dest2 ...
+  int insert(int argc, char* argv[]);       // U sourc dest address
+  int extract(int argc, char* argv[]);      // I sourc dest address [length]
+
+  // Byte lanes and HEBER layouts.
+  int interleave(int argc, char* argv[]);           // S sourc1 sourc2 dest
+  int deinterleave(int argc, char* argv[]);         // O sourc dest1 dest2
+  int heber_program_join(int argc, char* argv[]);   // 1 sourc1 sourc2 dest
+  int heber_program_split(int argc, char* argv[]);  // 2 sourc dest1 dest2
+  int heber_video_join(int argc, char* argv[]);     // 3 sourc1 sourc2 dest
+  int heber_video_split(int argc, char* argv[]);    // 4 sourc dest1 dest2
+
+  // Inspecting files.
+  int search(int argc, char* argv[]);       // T sourc pattern...
+  int checksum(int argc, char* argv[]);     // K sourc
+  int compare(int argc, char* argv[]);      // C sourc1 sourc2
+  int hex_view(int argc, char* argv[]);     // P sourc [address] [rows]
+  int hex_listing(int argc, char* argv[]);  // H sourc
+
+  /// The length of the named file in bytes (0 for an empty file). When it
+  /// cannot be opened for reading (missing, unreadable, a directory) prints
+  /// "Can't open file\n" and returns -1.
+  int64_t file_length(const char* name);
+};
+
+}  // namespace bintool
+
+#endif  // BINTOOL_APP_BINARY_TOOL_H_

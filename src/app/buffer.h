@@ -1,0 +1,40 @@
+// Heap blocks whose request may fail, obtained without exceptions.
+#ifndef BINTOOL_APP_BUFFER_H_
+#define BINTOOL_APP_BUFFER_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+
+namespace bintool {
+
+/// The working block size of the streaming commands.
+inline constexpr size_t kBlockSize = size_t{1} << 20;
+
+/// An owned, uninitialised byte block. Empty (size 0, null) when the request
+/// failed.
+class Buffer {
+ public:
+  Buffer() = default;
+
+  /// Exactly `size` bytes, or an empty Buffer when they cannot be had.
+  static Buffer allocate(size_t size);
+
+  /// `wanted` bytes, or half that while the request fails, never fewer than
+  /// `minimum`; an empty Buffer when not even `minimum` bytes can be had.
+  static Buffer allocate_halving(size_t wanted, size_t minimum);
+
+  uint8_t* data() const { return data_.get(); }
+  size_t size() const { return size_; }
+  std::span<uint8_t> span() const { return {data_.get(), size_}; }
+  explicit operator bool() const { return data_ != nullptr; }
+
+ private:
+  std::unique_ptr<uint8_t[]> data_;
+  size_t size_ = 0;
+};
+
+}  // namespace bintool
+
+#endif  // BINTOOL_APP_BUFFER_H_

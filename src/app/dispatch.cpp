@@ -1,0 +1,62 @@
+// The program entry's work: usage text or the one matching handler.
+#include "app/dispatch.h"
+
+#include "app/binary_tool.h"
+#include "app/conventions.h"
+#include "app/usage.h"
+
+namespace bintool {
+namespace {
+
+struct Command {
+  char letter;
+  int (BinaryTool::*handler)(int argc, char* argv[]);
+};
+
+// In the order of the usage lines.
+constexpr Command kCommands[] = {
+    {'L', &BinaryTool::concatenate},
+    {'R', &BinaryTool::split},
+    {'U', &BinaryTool::insert},
+    {'I', &BinaryTool::extract},
+    {'S', &BinaryTool::interleave},
+    {'O', &BinaryTool::deinterleave},
+    {'T', &BinaryTool::search},
+    {'K', &BinaryTool::checksum},
+    {'C', &BinaryTool::compare},
+    {'P', &BinaryTool::hex_view},
+    {'H', &BinaryTool::hex_listing},
+    {'1', &BinaryTool::heber_program_join},
+    {'2', &BinaryTool::heber_program_split},
+    {'3', &BinaryTool::heber_video_join},
+    {'4', &BinaryTool::heber_video_split},
+};
+
+char ascii_upper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+}  // namespace
+
+bool letter_matches(const char* argument, char letter) {
+  return argument != nullptr && argument[0] != '\0' && argument[1] == '\0' &&
+         ascii_upper(argument[0]) == letter;
+}
+
+int run(int argc, char* argv[]) {
+  BinaryTool tool;
+  if (argc < 2) {
+    print(usage_text(argc > 0 && argv[0] != nullptr ? argv[0] : ""));
+    end_run();
+  }
+  // Every letter is compared, even after a match; the letters are distinct,
+  // so at most one handler runs. Its result never changes the exit status.
+  for (const Command& command : kCommands) {
+    if (letter_matches(argv[1], command.letter)) {
+      (tool.*command.handler)(argc, argv);
+    }
+  }
+  return 0;
+}
+
+}  // namespace bintool

@@ -1,0 +1,113 @@
+// RAII ownership of one file stream, and file identity.
+#include "app/file.h"
+
+#include <sys/stat.h>
+
+#include <utility>
+
+namespace bintool {
+namespace {
+
+const char* mode_text(OpenMode mode) {
+  switch (mode) {
+    case OpenMode::kRead:
+      return "rb";
+    case OpenMode::kCreate:
+      return "w+b";
+    case OpenMode::kUpdate:
+      return "r+b";
+  }
+  return "rb";
+}
+
+}  // namespace
+
+File::File(File&& other) noexcept
+    : stream_(std::exchange(other.stream_, nullptr)) {}
+
+File& File::operator=(File&& other) noexcept {
+  if (this != &other) {
+    close();
+    stream_ = std::exchange(other.stream_, nullptr);
+  }
+  return *this;
+}
+
+File::~File() { close(); }
+
+File File::open(const char* path, OpenMode mode) {
+  if (path == nullptr) {
+    return File();
+  }
+  std::FILE* stream = std::fopen(path, mode_text(mode));
+  if (stream == nullptr) {
+    return File();
+  }
+  // On Linux a directory opens for reading; it still is not a file.
+  struct stat info {};
+  if (fstat(fileno(stream), &info) != 0 || S_ISDIR(info.st_mode)) {
+    std::fclose(stream);
+    return File();
+  }
+  std::setvbuf(stream, nullptr, _IONBF, 0);
+  return File(stream);
+}
+
+size_t File::read(std::span<uint8_t> into) {
+  if (stream_ == nullptr || into.empty()) {
+    return 0;
+  }
+  return std::fread(into.data(), 1, into.size(), stream_);
+}
+
+bool File::write(std::span<const uint8_t> bytes) {
+  if (stream_ == nullptr) {
+    return false;
+  }
+  if (bytes.empty()) {
+    return true;
+  }
+  return std::fwrite(bytes.data(), 1, bytes.size(), stream_) == bytes.size();
+}
+
+bool File::seek(uint64_t offset) {
+  if (stream_ == nullptr || offset > static_cast<uint64_t>(INT64_MAX)) {
+    return false;
+  }
+  return fseeko(stream_, static_cast<off_t>(offset), SEEK_SET) == 0;
+}
+
+int64_t File::size() {
+  if (stream_ == nullptr) {
+    return -1;
+  }
+  struct stat info {};
+  if (fstat(fileno(stream_), &info) == 0 && S_ISREG(info.st_mode)) {
+    return info.st_size;
+  }
+  if (fseeko(stream_, 0, SEEK_END) != 0) {
+    return -1;
+  }
+  off_t end = ftello(stream_);
+  return end < 0 ? -1 : static_cast<int64_t>(end);
+}
+
+bool File::close() {
+  if (stream_ == nullptr) {
+    return true;
+  }
+  bool ok = std::fclose(std::exchange(stream_, nullptr)) == 0;
+  return ok;
+}
+
+bool same_file(const char* a, const char* b) {
+  struct stat first {};
+  struct stat second {};
+  if (a == nullptr || b == nullptr || stat(a, &first) != 0 ||
+      stat(b, &second) != 0) {
+    return false;
+  }
+  return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+}  // namespace bintool

@@ -1,0 +1,65 @@
+// RAII ownership of one file stream, and file identity.
+#ifndef BINTOOL_APP_FILE_H_
+#define BINTOOL_APP_FILE_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <span>
+
+namespace bintool {
+
+/// The only three ways the tool opens a file, always binary:
+/// kRead "rb" (an existing regular or device file, never a directory),
+/// kCreate "w+b" (created, or emptied the moment it is opened),
+/// kUpdate "r+b" (an existing file, read and written in place, not emptied).
+enum class OpenMode { kRead, kCreate, kUpdate };
+
+/// Owns one stream; closes it exactly once, on close() or at destruction.
+/// The stream is unbuffered: the tool moves whole blocks itself, so every
+/// write reaches the system at once and a full disk shows up on that write.
+class File {
+ public:
+  File() = default;
+  File(File&& other) noexcept;
+  File& operator=(File&& other) noexcept;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+  ~File();
+
+  /// Opens `path` as `mode` says; a false File when that fails, and also for
+  /// a directory, which is never a file here.
+  static File open(const char* path, OpenMode mode);
+
+  explicit operator bool() const { return stream_ != nullptr; }
+
+  /// Reads until `into` is full or the file ends (a read error counts as
+  /// the end). Returns the number of bytes read.
+  size_t read(std::span<uint8_t> into);
+
+  /// Writes all of `bytes`; false when the system stored fewer.
+  bool write(std::span<const uint8_t> bytes);
+
+  /// Moves to `offset` from the start; positions past the end are valid.
+  /// False when the system refuses (for instance on a pipe).
+  bool seek(uint64_t offset);
+
+  /// The length in bytes: the size of a regular file, otherwise the end
+  /// position of the stream. -1 when it cannot be told.
+  int64_t size();
+
+  /// Closes the stream; false when the close reported an error.
+  bool close();
+
+ private:
+  explicit File(std::FILE* stream) : stream_(stream) {}
+  std::FILE* stream_ = nullptr;
+};
+
+/// True when both names lead to the same existing file (same device and
+/// inode), whatever the names look like. False when either does not exist.
+bool same_file(const char* a, const char* b);
+
+}  // namespace bintool
+
+#endif  // BINTOOL_APP_FILE_H_
