@@ -1,0 +1,115 @@
+// S and O: join two 8-bit lanes into a 16-bit image, and split it again.
+#include "app/binary_tool.h"
+#include "app/buffer.h"
+#include "app/conventions.h"
+#include "app/file.h"
+#include "app/messages.h"
+#include "lanes/lane_layout.h"
+
+namespace bintool {
+namespace {
+
+// Bytes of each lane per block; the image side of a block is twice that.
+constexpr size_t kLaneBlock = kBlockSize / 2;
+
+}  // namespace
+
+int BinaryTool::interleave(int argc, char* argv[]) {
+  require_args(argc, 5, kTooFewParams);
+  const char* even_name = argv[2];
+  const char* odd_name = argv[3];
+  const char* image_name = argv[4];
+  // Two missing sources both measure -1 and so pass this check; the open
+  // below then reports them.
+  if (file_length(even_name) != file_length(odd_name)) {
+    return fail(kFilesNotSameSize);
+  }
+  File even = File::open(even_name, OpenMode::kRead);
+  if (!even) {
+    return fail(kCantOpenFile);
+  }
+  File odd = File::open(odd_name, OpenMode::kRead);
+  if (!odd) {
+    return fail(kCantOpenFile);
+  }
+  if (refuse_same_file(even_name, image_name) ||
+      refuse_same_file(odd_name, image_name)) {
+    return -1;
+  }
+  Buffer block = Buffer::allocate(4 * kLaneBlock);
+  if (!block) {
+    return fail(kCantCreateBuffer);
+  }
+  File image = File::open(image_name, OpenMode::kCreate);
+  if (!image) {
+    return fail(kCantCreateFile);
+  }
+  auto lane_a = block.span().first(kLaneBlock);
+  auto lane_b = block.span().subspan(kLaneBlock, kLaneBlock);
+  auto joined = block.span().subspan(2 * kLaneBlock);
+  for (;;) {
+    size_t got_a = even.read(lane_a);
+    size_t got_b = odd.read(lane_b);
+    size_t count =
+        interleave_lanes(lane_a.first(got_a), lane_b.first(got_b), joined);
+    if (!image.write(joined.first(count))) {
+      return fail(kCantWriteToFile);
+    }
+    if (got_a < kLaneBlock || got_b < kLaneBlock) {
+      break;
+    }
+  }
+  if (!image.close()) {
+    return fail(kCantWriteToFile);
+  }
+  return 0;
+}
+
+int BinaryTool::deinterleave(int argc, char* argv[]) {
+  require_args(argc, 5, kTooFewParams);
+  const char* image_name = argv[2];
+  const char* even_name = argv[3];
+  const char* odd_name = argv[4];
+  // Measured only for the message a missing source gets here.
+  file_length(image_name);
+  File image = File::open(image_name, OpenMode::kRead);
+  if (!image) {
+    return fail(kCantOpenFile);
+  }
+  if (refuse_same_file(image_name, even_name) ||
+      refuse_same_file(image_name, odd_name)) {
+    return -1;
+  }
+  Buffer block = Buffer::allocate(4 * kLaneBlock);
+  if (!block) {
+    return fail(kCantCreateBuffer);
+  }
+  // The board's tool printed this text for the first destination too.
+  File even = File::open(even_name, OpenMode::kCreate);
+  if (!even) {
+    return fail(kCantOpenFile);
+  }
+  File odd = File::open(odd_name, OpenMode::kCreate);
+  if (!odd) {
+    return fail(kCantCreateFile);
+  }
+  auto whole = block.span().first(2 * kLaneBlock);
+  uint8_t* lane_a = block.data() + 2 * kLaneBlock;
+  uint8_t* lane_b = lane_a + kLaneBlock;
+  for (;;) {
+    size_t got = image.read(whole);
+    deinterleave_lanes(whole.first(got), lane_a, lane_b);
+    if (!even.write({lane_a, (got + 1) / 2}) || !odd.write({lane_b, got / 2})) {
+      return fail(kCantWriteToFile);
+    }
+    if (got < whole.size()) {
+      break;
+    }
+  }
+  if (!even.close() || !odd.close()) {
+    return fail(kCantWriteToFile);
+  }
+  return 0;
+}
+
+}  // namespace bintool
