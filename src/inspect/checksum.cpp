@@ -1,0 +1,44 @@
+// K: a file's length and the sum of its bytes read as signed values.
+#include <algorithm>
+
+#include "app/binary_tool.h"
+#include "app/buffer.h"
+#include "app/conventions.h"
+#include "app/file.h"
+#include "app/messages.h"
+#include "inspect/text_format.h"
+
+namespace bintool {
+
+int BinaryTool::checksum(int argc, char* argv[]) {
+  require_args(argc, 3, kTooFewParamsSuvise);
+  File file = File::open(argv[2], OpenMode::kRead);
+  if (!file) {
+    return fail(kCantOpenFile);
+  }
+  int64_t length = file_length(argv[2]);
+  if (length < 0) {
+    return -1;
+  }
+  Buffer block = Buffer::allocate_halving(kBlockSize, 4096);
+  if (!block) {
+    return fail(kCantCreateBuffer);
+  }
+  uint32_t sum = 0;
+  uint64_t left = static_cast<uint64_t>(length);
+  while (left > 0) {
+    size_t want = static_cast<size_t>(std::min<uint64_t>(block.size(), left));
+    size_t got = file.read(block.span().first(want));
+    sum = add_signed_bytes(sum, block.span().first(got));
+    if (got < want) {
+      break;
+    }
+    left -= got;
+  }
+  // The file is closed before any of the report appears.
+  file.close();
+  print(checksum_report(static_cast<uint64_t>(length), sum));
+  return 0;
+}
+
+}  // namespace bintool

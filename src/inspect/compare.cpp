@@ -1,0 +1,87 @@
+// C: list every offset at which two files of equal length differ.
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "app/binary_tool.h"
+#include "app/buffer.h"
+#include "app/conventions.h"
+#include "app/file.h"
+#include "app/messages.h"
+#include "inspect/pause_prompt.h"
+#include "inspect/text_format.h"
+
+namespace bintool {
+namespace {
+
+constexpr uint64_t kLinesPerPage = 24;
+constexpr size_t kSlice = 64;
+
+// Lists the differences between two equal stretches that start at `offset`.
+// Equal slices are passed over with memcmp; only a differing slice is looked
+// at byte by byte.
+void list_differences(const uint8_t* a, const uint8_t* b, size_t count,
+                      uint64_t offset, PagedOutput& out) {
+  if (std::memcmp(a, b, count) == 0) {
+    return;
+  }
+  for (size_t start = 0; start < count; start += kSlice) {
+    size_t size = std::min(kSlice, count - start);
+    if (std::memcmp(a + start, b + start, size) == 0) {
+      continue;
+    }
+    for (size_t i = start; i < start + size; ++i) {
+      if (a[i] != b[i]) {
+        append_diff_line(out.text(), offset + i, a[i], b[i]);
+        out.end_item();
+      }
+    }
+  }
+}
+
+}  // namespace
+
+int BinaryTool::compare(int argc, char* argv[]) {
+  require_args(argc, 4, kTooFewParams);
+  File first = File::open(argv[2], OpenMode::kRead);
+  if (!first) {
+    return fail(kCantOpenFile);
+  }
+  File second = File::open(argv[3], OpenMode::kRead);
+  if (!second) {
+    return fail(kCantOpenFile);
+  }
+  int64_t length = file_length(argv[2]);
+  int64_t second_length = length < 0 ? -1 : file_length(argv[3]);
+  if (length < 0 || second_length < 0) {
+    return -1;
+  }
+  if (length != second_length) {
+    // Scripts read this message up to its last letter; it has no line end.
+    std::printf(kLengthsDifferFormat, argv[2], argv[3]);
+    end_run();
+  }
+  Buffer block = Buffer::allocate_halving(kBlockSize, 2 * kSlice);
+  if (!block) {
+    return fail(kCantCreateBuffer);
+  }
+  size_t half = block.size() / 2;
+  uint8_t* a = block.data();
+  uint8_t* b = a + half;
+  PagedOutput out(kLinesPerPage);
+  uint64_t offset = 0;
+  uint64_t left = static_cast<uint64_t>(length);
+  while (left > 0) {
+    size_t want = static_cast<size_t>(std::min<uint64_t>(half, left));
+    size_t got = std::min(first.read({a, want}), second.read({b, want}));
+    list_differences(a, b, got, offset, out);
+    if (got < want) {
+      break;
+    }
+    offset += got;
+    left -= got;
+  }
+  return 0;
+}
+
+}  // namespace bintool

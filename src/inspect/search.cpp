@@ -1,0 +1,74 @@
+// T: list every offset at which a pattern occurs in a file.
+#include <algorithm>
+#include <cstring>
+
+#include "app/binary_tool.h"
+#include "app/buffer.h"
+#include "app/conventions.h"
+#include "app/file.h"
+#include "app/messages.h"
+#include "inspect/pattern.h"
+#include "inspect/pause_prompt.h"
+#include "inspect/text_format.h"
+
+namespace bintool {
+namespace {
+
+constexpr uint64_t kHitsPerPage = 120;
+
+}  // namespace
+
+int BinaryTool::search(int argc, char* argv[]) {
+  // A file name with no pattern is as wrong as no file name.
+  require_args(argc, 4, kWrongParamCount);
+  File file = File::open(argv[2], OpenMode::kRead);
+  if (!file) {
+    return fail(kCantOpenFile);
+  }
+  int64_t length = file_length(argv[2]);
+  if (length < 0) {
+    return -1;
+  }
+  ParsedPattern pattern = parse_pattern({argv + 3, argv + argc});
+  if (pattern.unclosed) {
+    return fail(kMissingClosingQuote);
+  }
+  PatternMatcher matcher(pattern.entries);
+  size_t overlap = matcher.size() - 1;
+  Buffer block = Buffer::allocate_halving(
+      std::max(kBlockSize, 4 * matcher.size()), 2 * matcher.size());
+  if (!block) {
+    return fail(kCantCreateBuffer);
+  }
+
+  // Consecutive blocks share one byte less than the pattern, so a match
+  // across a block boundary is found whole in the next block, and no start
+  // offset is tested twice.
+  PagedOutput out(kHitsPerPage);
+  uint64_t hits = 0;
+  uint64_t base = 0;
+  uint64_t left = static_cast<uint64_t>(length);
+  size_t filled = 0;
+  for (;;) {
+    size_t want =
+        static_cast<size_t>(std::min<uint64_t>(block.size() - filled, left));
+    size_t got = file.read(block.span().subspan(filled, want));
+    filled += got;
+    left -= got;
+    matcher.find(block.span().first(filled), [&](size_t k) {
+      append_hit_entry(out.text(), ++hits, base + k);
+      out.end_item();
+    });
+    if (got < want || left == 0) {
+      break;
+    }
+    size_t keep = std::min(filled, overlap);
+    std::memmove(block.data(), block.data() + filled - keep, keep);
+    base += filled - keep;
+    filled = keep;
+  }
+  out.text().push_back('\n');
+  return 0;
+}
+
+}  // namespace bintool
