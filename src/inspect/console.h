@@ -6,14 +6,26 @@ namespace bintool {
 
 inline constexpr int kEscapeKey = 27;
 
-/// Waits for one key on standard input and returns its code. On a terminal
-/// the key is read without echo and without waiting for Enter, and the
-/// terminal's settings are restored before returning (also when the process
-/// is interrupted meanwhile); a function or cursor key, which sends a
-/// sequence starting with ESC, is not ESC. Otherwise one byte is read; the
-/// end of input or a read error returns -1, which is not ESC either, so a
-/// run without a keyboard never waits forever.
-int read_key();
+/// While it lives, a terminal on standard input delivers single key presses
+/// without echo and without waiting for Enter; its settings are put back when
+/// the guard ends, and also when the process is interrupted or stopped
+/// meanwhile. Standard input that is not a terminal is left alone.
+class RawKeyboard {
+ public:
+  RawKeyboard();
+  ~RawKeyboard();
+  RawKeyboard(const RawKeyboard&) = delete;
+  RawKeyboard& operator=(const RawKeyboard&) = delete;
+
+  /// Waits for one key and returns its code. A function or cursor key, whose
+  /// sequence starts with ESC, is not ESC. Without a terminal one byte is
+  /// read; the end of input or a read error returns -1, which is not ESC
+  /// either, so a run without a keyboard never waits forever.
+  int read_key();
+
+ private:
+  bool terminal_ = false;
+};
 
 }  // namespace bintool
 

@@ -14,7 +14,9 @@ namespace {
 
 constexpr int kRestoredSignals[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGTSTP};
 
+// Kept where a signal handler can reach them.
 struct termios g_saved_mode;
+struct sigaction g_previous[std::size(kRestoredSignals)];
 
 // Puts the terminal back as it was, then lets the signal do what it always
 // does (end or stop the process).
@@ -24,59 +26,61 @@ extern "C" void restore_and_reraise(int signal_number) {
   std::raise(signal_number);
 }
 
-int read_byte(int fd) {
+int read_byte() {
   unsigned char byte = 0;
   ssize_t got;
   do {
-    got = read(fd, &byte, 1);
+    got = read(STDIN_FILENO, &byte, 1);
   } while (got < 0 && errno == EINTR);
   return got == 1 ? byte : -1;
 }
 
-// A lone ESC is the key; ESC followed at once by more bytes is a function
-// or cursor key, whose sequence is swallowed whole.
-int read_terminal_key() {
-  int key = read_byte(STDIN_FILENO);
-  if (key != kEscapeKey) {
-    return key;
-  }
-  pollfd pending{STDIN_FILENO, POLLIN, 0};
-  if (poll(&pending, 1, 50) <= 0) {
-    return key;
-  }
-  unsigned char rest[32];
-  while (poll(&pending, 1, 10) > 0) {
-    if (read(STDIN_FILENO, rest, sizeof rest) <= 0) {
-      break;
-    }
-  }
-  return 0;
-}
-
 }  // namespace
 
-int read_key() {
+RawKeyboard::RawKeyboard() {
   if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &g_saved_mode) != 0) {
-    return read_byte(STDIN_FILENO);
+    return;
   }
+  terminal_ = true;
   struct sigaction restore {};
   restore.sa_handler = restore_and_reraise;
   sigemptyset(&restore.sa_mask);
-  struct sigaction previous[std::size(kRestoredSignals)];
   for (size_t i = 0; i < std::size(kRestoredSignals); ++i) {
-    sigaction(kRestoredSignals[i], &restore, &previous[i]);
+    sigaction(kRestoredSignals[i], &restore, &g_previous[i]);
   }
   struct termios raw = g_saved_mode;
   raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
   raw.c_cc[VMIN] = 1;
   raw.c_cc[VTIME] = 0;
   tcsetattr(STDIN_FILENO, TCSANOW, &raw);
-  int key = read_terminal_key();
+}
+
+RawKeyboard::~RawKeyboard() {
+  if (!terminal_) {
+    return;
+  }
   tcsetattr(STDIN_FILENO, TCSANOW, &g_saved_mode);
   for (size_t i = 0; i < std::size(kRestoredSignals); ++i) {
-    sigaction(kRestoredSignals[i], &previous[i], nullptr);
+    sigaction(kRestoredSignals[i], &g_previous[i], nullptr);
   }
-  return key;
+}
+
+int RawKeyboard::read_key() {
+  int key = read_byte();
+  if (!terminal_ || key != kEscapeKey) {
+    return key;
+  }
+  // A lone ESC is the key; ESC followed at once by more bytes is a function
+  // or cursor key, whose whole sequence is swallowed.
+  pollfd pending{STDIN_FILENO, POLLIN, 0};
+  if (poll(&pending, 1, 50) <= 0) {
+    return key;
+  }
+  unsigned char rest[32];
+  while (poll(&pending, 1, 10) > 0 &&
+         read(STDIN_FILENO, rest, sizeof rest) > 0) {
+  }
+  return 0;
 }
 
 }  // namespace bintool

@@ -15,9 +15,15 @@ constexpr size_t kFlushSize = size_t{1} << 16;
 }  // namespace
 
 void pause_prompt() {
-  print(kPausePrompt);
-  std::fflush(stdout);
-  int key = read_key();
+  int key = 0;
+  {
+    // The terminal is raw before the prompt shows, so a key pressed at once
+    // is neither echoed nor kept waiting for Enter.
+    RawKeyboard keyboard;
+    print(kPausePrompt);
+    std::fflush(stdout);
+    key = keyboard.read_key();
+  }
   print("\n");
   if (key == kEscapeKey) {
     end_run();
