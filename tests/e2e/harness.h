@@ -1,0 +1,49 @@
+// Runs the built bintool in a fresh temporary directory and reports exactly
+// what it printed, how it ended and which files it left.
+#ifndef BINTOOL_TESTS_E2E_HARNESS_H_
+#define BINTOOL_TESTS_E2E_HARNESS_H_
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace bintool::test {
+
+struct RunResult {
+  std::string out;  // standard output, byte for byte
+  int status = -1;  // exit status; 128 + signal number when killed
+};
+
+/// A temporary working directory, removed with everything in it.
+class Sandbox {
+ public:
+  Sandbox();
+  ~Sandbox();
+  Sandbox(const Sandbox&) = delete;
+  Sandbox& operator=(const Sandbox&) = delete;
+
+  const std::string& dir() const { return dir_; }
+  std::string path(const std::string& name) const { return dir_ + "/" + name; }
+
+  void write(const std::string& name, const std::string& bytes) const;
+  std::string read(const std::string& name) const;
+  bool exists(const std::string& name) const;
+  /// Every regular file in the directory (not below it), by name.
+  std::map<std::string, std::string> files() const;
+
+  /// Runs bintool with `args` (argv[1] onwards) in the directory, standard
+  /// input from `input` (empty: /dev/null).
+  RunResult run(const std::vector<std::string>& args,
+                const std::string& input = "") const;
+
+ private:
+  std::string dir_;
+};
+
+/// The binary under test: $BINTOOL_BIN, or the one this build made. A
+/// $BINTOOL_RUNNER (words split at blanks) goes before it, for emulators.
+std::vector<std::string> command_prefix();
+
+}  // namespace bintool::test
+
+#endif  // BINTOOL_TESTS_E2E_HARNESS_H_

@@ -1,0 +1,200 @@
+// Byte lanes and the HEBER one-EPROM layouts, checked against the boards'
+// worked examples, their address-bit wiring and round trips.
+#include "lanes/lane_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/bytes.h"
+
+namespace bintool {
+namespace {
+
+using test::as_span;
+using test::hex;
+using test::random_bytes;
+
+std::string interleave(const std::string& even, const std::string& odd) {
+  std::string image(even.size() + odd.size() + 1, '\0');
+  image.resize(interleave_lanes(as_span(even), as_span(odd), as_span(image)));
+  return image;
+}
+
+TEST(Interleave, StopsAtTheFirstByteALaneLacks) {
+  // The even lane is asked first, so it may give one byte more.
+  EXPECT_EQ(interleave(hex("41 42"), hex("61 62")), hex("41 61 42 62"));
+  EXPECT_EQ(interleave(hex("41 42 43"), hex("61")), hex("41 61 42"));
+  EXPECT_EQ(interleave(hex("41"), hex("61 62 63")), hex("41 61"));
+  EXPECT_EQ(interleave("", hex("61")), "");
+}
+
+TEST(Interleave, DeinterleaveGivesTheEvenLaneTheOddByte) {
+  std::string image = hex("00 01 02 03 04");
+  std::string even(3, '\0');
+  std::string odd(2, '\0');
+  deinterleave_lanes(as_span(image), reinterpret_cast<uint8_t*>(even.data()),
+                     reinterpret_cast<uint8_t*>(odd.data()));
+  EXPECT_EQ(even, hex("00 02 04"));
+  EXPECT_EQ(odd, hex("01 03"));
+}
+
+using Join = void (*)(std::span<const uint8_t>, std::span<const uint8_t>,
+                      std::span<uint8_t>);
+
+std::string join(Join layout, const std::string& e1, const std::string& e2) {
+  std::string image(2 * e1.size(), '\0');
+  layout(as_span(e1), as_span(e2), as_span(image));
+  return image;
+}
+
+std::pair<std::string, std::string> program_split(std::string image) {
+  std::string e1(image.size() / 2, '\0');
+  std::string e2(image.size() / 2, '\0');
+  heber_program_split(as_span(image), as_span(e1), as_span(e2));
+  return {e1, e2};
+}
+
+std::pair<std::string, std::string> video_split(const std::string& image) {
+  std::string e1(image.size() / 2, '\0');
+  std::string e2(image.size() / 2, '\0');
+  heber_video_split(as_span(image), as_span(e1), as_span(e2));
+  return {e1, e2};
+}
+
+// Where one marked EPROM byte lands in the image of two 0x8000-byte EPROMs.
+size_t landing(Join layout, int lane, size_t offset) {
+  std::string e1(0x8000, '\0');
+  std::string e2(0x8000, '\0');
+  (lane == 0 ? e1 : e2)[offset] = '\xAA';
+  std::string image = join(layout, e1, e2);
+  return image.find('\xAA');
+}
+
+struct Landing {
+  int lane;  // 0: first EPROM (sourc1), 1: second
+  size_t eprom_offset;
+  size_t image_offset;
+};
+
+TEST(HeberProgram, WorkedExamples) {
+  EXPECT_EQ(join(heber_program_join, hex("a0 a1 a2 a3"), hex("b0 b1 b2 b3")),
+            hex("a0 b0 a1 b1 a2 b2 a3 b3"));
+  EXPECT_EQ(join(heber_program_join, hex("a0 a1 a2 a3 a4 a5 a6 a7"),
+                 hex("b0 b1 b2 b3 b4 b5 b6 b7")),
+            hex("a0 b0 a2 b2 a1 b1 a3 b3 a4 b4 a6 b6 a5 b5 a7 b7"));
+}
+
+TEST(HeberProgram, BytesOfTwo32KEpromsLandWhereTheBoardWantsThem) {
+  const Landing kTable[] = {
+      {0, 0x0000, 0x0000}, {1, 0x0000, 0x0001}, {0, 0x0001, 0x4000},
+      {1, 0x0001, 0x4001}, {0, 0x0002, 0x0002}, {0, 0x0003, 0x4002},
+      {0, 0x2001, 0x6000}, {0, 0x3FFF, 0x7FFE}, {0, 0x4000, 0x8000},
+      {0, 0x4001, 0xC000}, {1, 0x7FFE, 0xBFFF}, {1, 0x7FFF, 0xFFFF},
+  };
+  for (const Landing& row : kTable) {
+    SCOPED_TRACE(testing::Message()
+                 << "lane " << row.lane << " offset " << row.eprom_offset);
+    EXPECT_EQ(landing(heber_program_join, row.lane, row.eprom_offset),
+              row.image_offset);
+  }
+}
+
+TEST(HeberProgram, PowerOfTwoImagesFollowTheAddressBitWiring) {
+  // d bit 0 = lane, d bits 1..m-3 = i bits 1..m-3, d bit m-2 = i bit 0,
+  // d bit m-1 = i bit m-2.
+  for (unsigned m = 3; m <= 14; ++m) {
+    SCOPED_TRACE(m);
+    size_t n = size_t{1} << (m - 1);
+    std::string e1 = random_bytes(n, m);
+    std::string e2 = random_bytes(n, 100 + m);
+    std::string image = join(heber_program_join, e1, e2);
+    for (size_t i = 0; i < n; ++i) {
+      size_t middle = i & ((size_t{1} << (m - 2)) - 2);
+      size_t d = middle | (i & 1) << (m - 2) | (i >> (m - 2) & 1) << (m - 1);
+      ASSERT_EQ(image[d], e1[i]) << i;
+      ASSERT_EQ(image[d | 1], e2[i]) << i;
+    }
+  }
+}
+
+TEST(HeberProgram, SplitOfLengthsThatAreNoMultipleOfFour) {
+  // 5 bytes: the fifth goes nowhere; 6 and 7: x3 goes to both, x5 to neither.
+  struct Case {
+    const char* image;
+    const char* first;
+    const char* second;
+  };
+  const Case kCases[] = {
+      {"00", "", ""},
+      {"00 01 02 03 04", "00 01", "02 03"},
+      {"00 01 02 03 04 05", "00 03 01", "02 04 03"},
+      {"00 01 02 03 04 05 06", "00 03 01", "02 04 03"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.image);
+    auto [e1, e2] = program_split(hex(c.image));
+    EXPECT_EQ(e1, hex(c.first));
+    EXPECT_EQ(e2, hex(c.second));
+  }
+}
+
+TEST(HeberVideo, WorkedExampleAndLandings) {
+  EXPECT_EQ(join(heber_video_join, hex("a0 a1 a2 a3"), hex("b0 b1 b2 b3")),
+            hex("b1 b0 b3 b2 a1 a0 a3 a2"));
+  const Landing kTable[] = {
+      {1, 0x0000, 0x0001}, {1, 0x0001, 0x0000}, {1, 0x7FFF, 0x7FFE},
+      {0, 0x0000, 0x8001}, {0, 0x0001, 0x8000}, {0, 0x7FFE, 0xFFFF},
+      {0, 0x7FFF, 0xFFFE},
+  };
+  for (const Landing& row : kTable) {
+    SCOPED_TRACE(testing::Message()
+                 << "lane " << row.lane << " offset " << row.eprom_offset);
+    EXPECT_EQ(landing(heber_video_join, row.lane, row.eprom_offset),
+              row.image_offset);
+  }
+}
+
+TEST(HeberVideo, SplitOfOddSizesNeverReadsPastTheImage) {
+  // Remainder 2: the last byte of the first EPROM would lie one past the
+  // end, and reads as an erased cell.
+  struct Case {
+    const char* image;
+    const char* first;
+    const char* second;
+  };
+  const Case kCases[] = {
+      {"00", "", ""},
+      {"00 01", "FF", "01"},
+      {"00 01 02 03 04", "03 02", "01 00"},
+      {"00 01 02 03 04 05", "04 03 FF", "01 00 03"},
+      {"00 01 02 03 04 05 06", "04 03 06", "01 00 03"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.image);
+    auto [e1, e2] = video_split(hex(c.image));
+    EXPECT_EQ(e1, hex(c.first));
+    EXPECT_EQ(e2, hex(c.second));
+  }
+}
+
+TEST(HeberLayouts, JoinAndSplitAreInverses) {
+  for (size_t n : {2u, 4u, 6u, 8u, 10u, 14u, 0x100u, 1000u, 0x8000u}) {
+    SCOPED_TRACE(n);
+    std::string e1 = random_bytes(n, static_cast<uint32_t>(n));
+    std::string e2 = random_bytes(n, static_cast<uint32_t>(n + 1));
+    std::string program = join(heber_program_join, e1, e2);
+    EXPECT_EQ(program_split(program), std::make_pair(e1, e2));
+    std::string video = join(heber_video_join, e1, e2);
+    EXPECT_EQ(video_split(video), std::make_pair(e1, e2));
+    // An image whose length is a multiple of 4 survives split then join.
+    std::string image = random_bytes(2 * n, static_cast<uint32_t>(n + 2));
+    auto [p1, p2] = program_split(image);
+    EXPECT_EQ(join(heber_program_join, p1, p2), image);
+    auto [v1, v2] = video_split(image);
+    EXPECT_EQ(join(heber_video_join, v1, v2), image);
+  }
+}
+
+}  // namespace
+}  // namespace bintool
