@@ -10,7 +10,7 @@
 namespace bintool {
 
 /// The working block size of the streaming commands.
-inline constexpr size_t kBlockSize = size_t{1} << 20;
+inline constexpr size_t kBlockSize = size_t{1} << 17;
 
 /// An owned, uninitialised byte block. Empty (size 0, null) when the request
 /// failed.
@@ -31,7 +31,10 @@ class Buffer {
   explicit operator bool() const { return data_ != nullptr; }
 
  private:
-  std::unique_ptr<uint8_t[]> data_;
+  struct Free {
+    void operator()(uint8_t* data) const;
+  };
+  std::unique_ptr<uint8_t[], Free> data_;
   size_t size_ = 0;
 };
 
