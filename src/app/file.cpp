@@ -2,7 +2,9 @@
 #include "app/file.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace bintool {
@@ -53,6 +55,10 @@ File File::open(const char* path, OpenMode mode) {
   return File(stream);
 }
 
+int File::descriptor() const {
+  return stream_ == nullptr ? -1 : fileno(stream_);
+}
+
 size_t File::read(std::span<uint8_t> into) {
   if (stream_ == nullptr || into.empty()) {
     return 0;
@@ -90,6 +96,32 @@ int64_t File::size() {
   }
   off_t end = ftello(stream_);
   return end < 0 ? -1 : static_cast<int64_t>(end);
+}
+
+uint64_t File::copy_in_kernel(File& from, uint64_t count) {
+  if (stream_ == nullptr || from.stream_ == nullptr) {
+    return 0;
+  }
+  // The streams are unbuffered, so their positions are the descriptors'.
+  off_t from_at = ftello(from.stream_);
+  off_t to_at = ftello(stream_);
+  if (from_at < 0 || to_at < 0) {
+    return 0;
+  }
+  uint64_t copied = 0;
+  while (copied < count) {
+    auto chunk = static_cast<size_t>(
+        std::min<uint64_t>(count - copied, uint64_t{1} << 30));
+    ssize_t done = copy_file_range(fileno(from.stream_), &from_at,
+                                   fileno(stream_), &to_at, chunk, 0);
+    if (done <= 0) {
+      break;
+    }
+    copied += static_cast<uint64_t>(done);
+  }
+  fseeko(from.stream_, from_at, SEEK_SET);
+  fseeko(stream_, to_at, SEEK_SET);
+  return copied;
 }
 
 bool File::close() {

@@ -33,6 +33,9 @@ class File {
 
   explicit operator bool() const { return stream_ != nullptr; }
 
+  /// The system's descriptor of the open file, -1 when there is none.
+  int descriptor() const;
+
   /// Reads until `into` is full or the file ends (a read error counts as
   /// the end). Returns the number of bytes read.
   size_t read(std::span<uint8_t> into);
@@ -47,6 +50,14 @@ class File {
   /// The length in bytes: the size of a regular file, otherwise the end
   /// position of the stream. -1 when it cannot be told.
   int64_t size();
+
+  /// Copies up to `count` bytes from the position of `from` to the position
+  /// of this file inside the system, without passing them through memory,
+  /// where the system can; both positions advance. Returns the bytes copied:
+  /// less than `count` at the end of `from`, or where the system declined or
+  /// failed, and then the caller moves the rest itself (and so meets any real
+  /// error on its own writes).
+  uint64_t copy_in_kernel(File& from, uint64_t count);
 
   /// Closes the stream; false when the close reported an error.
   bool close();

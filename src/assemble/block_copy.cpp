@@ -8,6 +8,7 @@ namespace bintool {
 CopyResult copy_bytes(File& from, File& to, uint64_t limit,
                       std::span<uint8_t> block) {
   CopyResult result;
+  result.copied = to.copy_in_kernel(from, limit);
   while (result.copied < limit) {
     size_t want = static_cast<size_t>(
         std::min<uint64_t>(block.size(), limit - result.copied));
