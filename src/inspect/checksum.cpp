@@ -6,6 +6,7 @@
 #include "app/conventions.h"
 #include "app/file.h"
 #include "app/messages.h"
+#include "app/whole_file.h"
 #include "inspect/text_format.h"
 
 namespace bintool {
@@ -20,20 +21,14 @@ int BinaryTool::checksum(int argc, char* argv[]) {
   if (length < 0) {
     return -1;
   }
-  Buffer block = Buffer::allocate_halving(kBlockSize, 4096);
+  Buffer block = Buffer::allocate_halving(kBlockSize / 8, 4096);
   if (!block) {
     return fail(kCantCreateBuffer);
   }
   uint32_t sum = 0;
-  uint64_t left = static_cast<uint64_t>(length);
-  while (left > 0) {
-    size_t want = static_cast<size_t>(std::min<uint64_t>(block.size(), left));
-    size_t got = file.read(block.span().first(want));
-    sum = add_signed_bytes(sum, block.span().first(got));
-    if (got < want) {
-      break;
-    }
-    left -= got;
+  WindowReader reader(file, static_cast<uint64_t>(length), block.span());
+  for (auto window = reader.next(); !window.empty(); window = reader.next()) {
+    sum = add_signed_bytes(sum, window);
   }
   // The file is closed before any of the report appears.
   file.close();

@@ -1,48 +1,63 @@
 // 1 to 4: the HEBER conversions between two EPROM images and one. All four
 // read every source whole before they create anything, so a source may also
 // be named as a destination.
-#include <cstring>
+#include <algorithm>
 
 #include "app/binary_tool.h"
 #include "app/buffer.h"
 #include "app/conventions.h"
 #include "app/file.h"
 #include "app/messages.h"
+#include "app/whole_file.h"
 #include "lanes/lane_layout.h"
 
 namespace bintool {
 namespace {
 
 using JoinLayout = void (*)(std::span<const uint8_t>, std::span<const uint8_t>,
-                            std::span<uint8_t>);
-using SplitLayout = void (*)(std::span<uint8_t>, std::span<uint8_t>,
+                            uint64_t, std::span<uint8_t>);
+using SplitLayout = void (*)(std::span<const uint8_t>, int, uint64_t,
                              std::span<uint8_t>);
 
 // Buffer sizes have always been signed 32-bit counts; a larger image is
 // refused as memory that cannot be had.
 constexpr int64_t kLargestBuffer = INT32_MAX;
 
-// Reads the whole of `name` into `into`. A read counts as failed only when it
-// delivers no byte at all; what a short read leaves unfilled is zero.
-int read_whole(const char* name, std::span<uint8_t> into) {
-  File file = File::open(name, OpenMode::kRead);
-  if (!file) {
-    return fail(kCantOpenFile);
+// Loads the whole of `name`, with the message for each way that can fail.
+// A read counts as failed only when it delivers no byte at all.
+int load_source(WholeFile& source, const char* name, size_t size,
+                bool private_copy) {
+  switch (source.load(name, size, private_copy)) {
+    case WholeFile::Status::kOk:
+      return 0;
+    case WholeFile::Status::kCantOpen:
+      return fail(kCantOpenFile);
+    case WholeFile::Status::kCantRead:
+      return fail(kCantReadFile);
+    case WholeFile::Status::kNoMemory:
+      return fail(kCantCreateBuffer);
   }
-  size_t got = file.read(into);
-  if (got == 0) {
-    return fail(kCantReadFile);
-  }
-  std::memset(into.data() + got, 0, into.size() - got);
-  return 0;
+  return -1;
 }
 
-int write_whole(const char* name, std::span<const uint8_t> bytes) {
+// Creates `name` and writes `size` bytes that `fill` produces a block at a
+// time: fill(first, out) fills `out` with bytes [first, first + out.size()).
+template <typename Fill>
+int write_blocks(const char* name, uint64_t size, std::span<uint8_t> block,
+                 Fill fill) {
   File file = File::open(name, OpenMode::kCreate);
   if (!file) {
     return fail(kCantCreateFile);
   }
-  if (!file.write(bytes) || !file.close()) {
+  for (uint64_t first = 0; first < size; first += block.size()) {
+    auto out = block.first(
+        static_cast<size_t>(std::min<uint64_t>(block.size(), size - first)));
+    fill(first, out);
+    if (!file.write(out)) {
+      return fail(kCantWriteToFile);
+    }
+  }
+  if (!file.close()) {
     return fail(kCantWriteToFile);
   }
   return 0;
@@ -66,18 +81,23 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], JoinLayout layout) {
     return fail(kCantCreateBuffer);
   }
   auto size = static_cast<size_t>(n);
-  Buffer first = Buffer::allocate(size);
-  Buffer second = Buffer::allocate(size);
-  Buffer image = Buffer::allocate(2 * size);
-  if (!first || !second || !image) {
+  Buffer block = Buffer::allocate(kBlockSize);
+  if (!block) {
     return fail(kCantCreateBuffer);
   }
-  if (read_whole(argv[2], first.span()) != 0 ||
-      read_whole(argv[3], second.span()) != 0) {
+  // A source that is also the destination is emptied before the image is
+  // written, so it must be copied whole first.
+  bool in_place = same_file(argv[2], argv[4]) || same_file(argv[3], argv[4]);
+  WholeFile first;
+  WholeFile second;
+  if (load_source(first, argv[2], size, in_place) != 0 ||
+      load_source(second, argv[3], size, in_place) != 0) {
     return -1;
   }
-  layout(first.span(), second.span(), image.span());
-  return write_whole(argv[4], image.span());
+  return write_blocks(argv[4], 2 * uint64_t{size}, block.span(),
+                      [&](uint64_t at, std::span<uint8_t> out) {
+                        layout(first.bytes(), second.bytes(), at, out);
+                      });
 }
 
 int split_image(BinaryTool& tool, int argc, char* argv[], SplitLayout layout) {
@@ -90,26 +110,26 @@ int split_image(BinaryTool& tool, int argc, char* argv[], SplitLayout layout) {
     return fail(kCantCreateBuffer);
   }
   auto size = static_cast<size_t>(length);
-  Buffer image = Buffer::allocate(size);
-  Buffer first = Buffer::allocate(size / 2);
-  Buffer second = Buffer::allocate(size / 2);
-  if (!image || !first || !second) {
+  Buffer block = Buffer::allocate(kBlockSize);
+  if (!block) {
     return fail(kCantCreateBuffer);
   }
-  if (read_whole(argv[2], image.span()) != 0) {
+  bool in_place = same_file(argv[2], argv[3]) || same_file(argv[2], argv[4]);
+  WholeFile image;
+  if (load_source(image, argv[2], size, in_place) != 0) {
     return -1;
   }
-  layout(image.span(), first.span(), second.span());
   // The first EPROM image is complete on disk before the second is created.
-  if (write_whole(argv[3], first.span()) != 0) {
-    return -1;
+  for (int lane = 0; lane < 2; ++lane) {
+    int result = write_blocks(argv[3 + lane], size / 2, block.span(),
+                              [&](uint64_t at, std::span<uint8_t> out) {
+                                layout(image.bytes(), lane, at, out);
+                              });
+    if (result != 0) {
+      return result;
+    }
   }
-  return write_whole(argv[4], second.span());
-}
-
-void video_split(std::span<uint8_t> image, std::span<uint8_t> e1,
-                 std::span<uint8_t> e2) {
-  heber_video_split(image, e1, e2);
+  return 0;
 }
 
 }  // namespace
@@ -127,7 +147,7 @@ int BinaryTool::heber_video_join(int argc, char* argv[]) {
 }
 
 int BinaryTool::heber_video_split(int argc, char* argv[]) {
-  return split_image(*this, argc, argv, &video_split);
+  return split_image(*this, argc, argv, &bintool::heber_video_split);
 }
 
 }  // namespace bintool

@@ -33,59 +33,136 @@ void deinterleave_lanes(std::span<const uint8_t> image, uint8_t* even,
   }
 }
 
-void heber_program_join(std::span<const uint8_t> e1,
-                        std::span<const uint8_t> e2, std::span<uint8_t> image) {
-  size_t n = e1.size();
-  for (size_t i = 0; i + 1 < n; i += 2) {
-    image[i] = e1[i];
-    image[i + 1] = e2[i];
-    image[n + i] = e1[i + 1];
-    image[n + i + 1] = e2[i + 1];
+namespace {
+
+// Bytes of half `half` of the word-distributed image W, from offset r of
+// that half on: the words (E1[2t + half], E2[2t + half]) one after another.
+void fill_words(std::span<const uint8_t> e1, std::span<const uint8_t> e2,
+                size_t half, size_t r, std::span<uint8_t> out) {
+  size_t k = 0;
+  if (r % 2 != 0 && k < out.size()) {
+    out[k++] = e2[r - 1 + half];
+    ++r;
   }
-  size_t q = n / 2;
-  std::swap_ranges(image.begin() + q, image.begin() + 2 * q,
-                   image.begin() + 2 * q);
+  for (; k + 1 < out.size(); k += 2, r += 2) {
+    out[k] = e1[r + half];
+    out[k + 1] = e2[r + half];
+  }
+  if (k < out.size()) {
+    out[k] = e1[r + half];
+  }
 }
 
-void heber_program_split(std::span<uint8_t> image, std::span<uint8_t> e1,
-                         std::span<uint8_t> e2) {
+// Where byte j of the middle-quarter exchange comes from, and how far that
+// shift holds: quarters of `quarter` bytes, the second and third exchanged.
+struct Shift {
+  int64_t by;
+  size_t until;  // first j with another shift
+};
+
+Shift exchange_shift(size_t j, size_t quarter) {
+  if (quarter == 0 || j >= 3 * quarter) {
+    return {0, SIZE_MAX};
+  }
+  if (j < quarter) {
+    return {0, quarter};
+  }
+  if (j < 2 * quarter) {
+    return {static_cast<int64_t>(quarter), 2 * quarter};
+  }
+  return {-static_cast<int64_t>(quarter), 3 * quarter};
+}
+
+// How many positions from, from + 2, from + 4, ... lie below `until`.
+size_t pairs_before(size_t until, size_t from) {
+  return until == SIZE_MAX ? SIZE_MAX : (until - from + 1) / 2;
+}
+
+}  // namespace
+
+void heber_program_join(std::span<const uint8_t> e1,
+                        std::span<const uint8_t> e2, uint64_t first,
+                        std::span<uint8_t> out) {
+  size_t n = e1.size();
+  size_t quarter = n / 2;
+  size_t j = static_cast<size_t>(first);
+  for (size_t k = 0; k < out.size();) {
+    Shift shift = exchange_shift(j, quarter);
+    size_t count = std::min(out.size() - k, shift.until - j);
+    size_t p = j + static_cast<size_t>(shift.by);
+    size_t half = p >= n ? 1 : 0;
+    fill_words(e1, e2, half, p - half * n, out.subspan(k, count));
+    j += count;
+    k += count;
+  }
+}
+
+void heber_program_split(std::span<const uint8_t> image, int lane,
+                         uint64_t first, std::span<uint8_t> out) {
   size_t h = image.size() / 2;
-  size_t q = image.size() / 4;
-  std::swap_ranges(image.begin() + q, image.begin() + 2 * q,
-                   image.begin() + 2 * q);
-  for (size_t k = 0; k < h; k += 2) {
-    e1[k] = image[k];
-    e2[k] = image[k + 1];
-    if (k + 1 < h) {
-      e1[k + 1] = image[h + k];
-      e2[k + 1] = image[h + k + 1];
+  size_t quarter = image.size() / 4;
+  auto side = static_cast<size_t>(lane);
+  size_t k = static_cast<size_t>(first);
+  size_t end = k + out.size();
+  uint8_t* to = out.data();
+  // Even k reads B[k + lane] and odd k reads B[h + k - 1 + lane]; both climb
+  // by 2 for each pair, so a run of pairs keeps both shifts.
+  while (k < end) {
+    size_t pair = k & ~size_t{1};
+    size_t from_even = pair + side;
+    size_t from_odd = h + pair + side;
+    Shift even = exchange_shift(from_even, quarter);
+    Shift odd = exchange_shift(from_odd, quarter);
+    size_t pairs = std::min(pairs_before(even.until, from_even),
+                            pairs_before(odd.until, from_odd));
+    size_t run_end = pairs >= (end - pair + 1) / 2 ? end : pair + 2 * pairs;
+    const uint8_t* even_at = image.data() + from_even + even.by - pair;
+    const uint8_t* odd_at = image.data() + from_odd + odd.by - pair - 1;
+    for (; k < run_end; ++k) {
+      *to++ = k % 2 == 0 ? even_at[k] : odd_at[k];
     }
   }
 }
+
+namespace {
+
+// Bytes [first, first + out.size()) of `from` with the two bytes of every
+// word exchanged (byte k is from[k ^ 1]); 0xFF for any byte past its end.
+void swap_words(std::span<const uint8_t> from, size_t first,
+                std::span<uint8_t> out) {
+  size_t k = first;
+  size_t o = 0;
+  auto at = [&](size_t i) { return i < from.size() ? from[i] : uint8_t{0xFF}; };
+  if (k % 2 != 0 && o < out.size()) {
+    out[o++] = at(k - 1);
+    ++k;
+  }
+  // Whole words inside `from` go without bounds checks.
+  size_t inside = from.size() & ~size_t{1};
+  for (; o + 1 < out.size() && k + 1 < inside; o += 2, k += 2) {
+    out[o] = from[k + 1];
+    out[o + 1] = from[k];
+  }
+  for (; o < out.size(); ++o, ++k) {
+    out[o] = at(k ^ 1);
+  }
+}
+
+}  // namespace
 
 void heber_video_join(std::span<const uint8_t> e1, std::span<const uint8_t> e2,
-                      std::span<uint8_t> image) {
+                      uint64_t first, std::span<uint8_t> out) {
   size_t n = e1.size();
-  for (size_t i = 0; i + 1 < n; i += 2) {
-    image[i] = e2[i + 1];
-    image[i + 1] = e2[i];
-    image[n + i] = e1[i + 1];
-    image[n + i + 1] = e1[i];
-  }
+  auto j = static_cast<size_t>(first);
+  size_t lower = j < n ? std::min(out.size(), n - j) : 0;
+  swap_words(e2, j, out.first(lower));
+  swap_words(e1, j + lower - n, out.subspan(lower));
 }
 
-void heber_video_split(std::span<const uint8_t> image, std::span<uint8_t> e1,
-                       std::span<uint8_t> e2) {
-  size_t length = image.size();
-  size_t h = length / 2;
-  for (size_t k = 0; k < h; k += 2) {
-    e1[k] = h + k + 1 < length ? image[h + k + 1] : uint8_t{0xFF};
-    e2[k] = image[k + 1];
-    if (k + 1 < h) {
-      e1[k + 1] = image[h + k];
-      e2[k + 1] = image[k];
-    }
-  }
+void heber_video_split(std::span<const uint8_t> image, int lane, uint64_t first,
+                       std::span<uint8_t> out) {
+  size_t base = lane == 0 ? image.size() / 2 : 0;
+  swap_words(image.subspan(base), static_cast<size_t>(first), out);
 }
 
 }  // namespace bintool

@@ -38,18 +38,25 @@ void deinterleave_lanes(std::span<const uint8_t> image, uint8_t* even,
 // For an image of 2^m bytes: d bit 0 = lane, d bits 1..m-3 = i bits 1..m-3,
 // d bit m-2 = i bit 0, d bit m-1 = i bit m-2.
 
-/// Builds M from `e1` and `e2` (equal, even sizes n) into `image` (2n).
-void heber_program_join(std::span<const uint8_t> e1,
-                        std::span<const uint8_t> e2, std::span<uint8_t> image);
+// The conversions fill a window of their output at a time, so an image can
+// be written in blocks: `first` is the output offset of out[0], and the whole
+// output is the window from 0. Any split of the output into windows gives the
+// same bytes.
 
-/// Splits an image of any length L into `e1` and `e2` of L / 2 bytes each:
-/// the middle quarters of `image` (q = L / 4) are exchanged in place, then
-/// e1[k] = B[k] and e2[k] = B[k + 1] for even k, e1[k] = B[h + k - 1] and
-/// e2[k] = B[h + k] for odd k. The inverse of the join when L is a multiple
-/// of 4; other lengths drop or repeat bytes as the board's tool always did.
-/// `image` is left with its middle quarters exchanged.
-void heber_program_split(std::span<uint8_t> image, std::span<uint8_t> e1,
-                         std::span<uint8_t> e2);
+/// Bytes [first, first + out.size()) of M, from `e1` and `e2` (equal, even
+/// sizes n); the window must lie within the 2n bytes of M.
+void heber_program_join(std::span<const uint8_t> e1,
+                        std::span<const uint8_t> e2, uint64_t first,
+                        std::span<uint8_t> out);
+
+/// Bytes [first, first + out.size()) of EPROM `lane` (0 first, 1 second),
+/// from an image of any length L; each EPROM has h = L / 2 bytes. With the
+/// middle quarters of the image exchanged (q = L / 4) as B, EPROM byte k is
+/// B[k + lane] for even k and B[h + k - 1 + lane] for odd k: the inverse of
+/// the join when L is a multiple of 4; other lengths drop or repeat bytes,
+/// as images of those lengths always have.
+void heber_program_split(std::span<const uint8_t> image, int lane,
+                         uint64_t first, std::span<uint8_t> out);
 
 // HEBER video board. The second EPROM fills the lower half of the image and
 // the first EPROM the upper half, each with the bytes of every word
@@ -57,16 +64,18 @@ void heber_program_split(std::span<uint8_t> image, std::span<uint8_t> e1,
 //
 //   M: E2[1] E2[0] E2[3] E2[2] ... | E1[1] E1[0] E1[3] E1[2] ...
 
-/// Builds M from `e1` and `e2` (equal, even sizes n) into `image` (2n).
+/// Bytes [first, first + out.size()) of M, from `e1` and `e2` (equal, even
+/// sizes n).
 void heber_video_join(std::span<const uint8_t> e1, std::span<const uint8_t> e2,
-                      std::span<uint8_t> image);
+                      uint64_t first, std::span<uint8_t> out);
 
-/// Splits an image of any length L into `e1` and `e2` of h = L / 2 bytes:
-/// e1[k] = V[h + (k ^ 1)], e2[k] = V[k ^ 1]. When L leaves remainder 2 on
-/// division by 4, the last byte of e1 would come from one past the end of
-/// the image; it reads as 0xFF, an erased EPROM cell.
-void heber_video_split(std::span<const uint8_t> image, std::span<uint8_t> e1,
-                       std::span<uint8_t> e2);
+/// Bytes [first, first + out.size()) of EPROM `lane` from an image of any
+/// length L, h = L / 2 bytes each: lane 0 byte k is V[h + (k ^ 1)], lane 1
+/// byte k is V[k ^ 1]. When L leaves remainder 2 on division by 4, the last
+/// byte of lane 0 would come from one past the end of the image; it reads as
+/// 0xFF, an erased EPROM cell.
+void heber_video_split(std::span<const uint8_t> image, int lane, uint64_t first,
+                       std::span<uint8_t> out);
 
 }  // namespace bintool
 

@@ -40,26 +40,31 @@ TEST(Interleave, DeinterleaveGivesTheEvenLaneTheOddByte) {
 }
 
 using Join = void (*)(std::span<const uint8_t>, std::span<const uint8_t>,
-                      std::span<uint8_t>);
+                      uint64_t, std::span<uint8_t>);
+using Split = void (*)(std::span<const uint8_t>, int, uint64_t,
+                       std::span<uint8_t>);
 
 std::string join(Join layout, const std::string& e1, const std::string& e2) {
   std::string image(2 * e1.size(), '\0');
-  layout(as_span(e1), as_span(e2), as_span(image));
+  layout(as_span(e1), as_span(e2), 0, as_span(image));
   return image;
 }
 
-std::pair<std::string, std::string> program_split(std::string image) {
+std::pair<std::string, std::string> split(Split layout,
+                                          const std::string& image) {
   std::string e1(image.size() / 2, '\0');
   std::string e2(image.size() / 2, '\0');
-  heber_program_split(as_span(image), as_span(e1), as_span(e2));
+  layout(as_span(image), 0, 0, as_span(e1));
+  layout(as_span(image), 1, 0, as_span(e2));
   return {e1, e2};
 }
 
+std::pair<std::string, std::string> program_split(const std::string& image) {
+  return split(heber_program_split, image);
+}
+
 std::pair<std::string, std::string> video_split(const std::string& image) {
-  std::string e1(image.size() / 2, '\0');
-  std::string e2(image.size() / 2, '\0');
-  heber_video_split(as_span(image), as_span(e1), as_span(e2));
-  return {e1, e2};
+  return split(heber_video_split, image);
 }
 
 // Where one marked EPROM byte lands in the image of two 0x8000-byte EPROMs.
@@ -193,6 +198,41 @@ TEST(HeberLayouts, JoinAndSplitAreInverses) {
     EXPECT_EQ(join(heber_program_join, p1, p2), image);
     auto [v1, v2] = video_split(image);
     EXPECT_EQ(join(heber_video_join, v1, v2), image);
+  }
+}
+
+TEST(HeberLayouts, AnyWindowsGiveTheSameBytes) {
+  // The handlers write in blocks; every block size must give the same file.
+  for (size_t length : {size_t{12}, size_t{14}, size_t{0x1002}, size_t{4099}}) {
+    std::string image = random_bytes(length, static_cast<uint32_t>(length));
+    std::string e1 = image.substr(0, length / 2 & ~size_t{1});
+    std::string e2 = image.substr(length / 2, e1.size());
+    for (size_t window : {1u, 2u, 3u, 5u, 64u, 1000u}) {
+      SCOPED_TRACE(testing::Message() << length << " by " << window);
+      for (Split layout : {heber_program_split, heber_video_split}) {
+        for (int lane = 0; lane < 2; ++lane) {
+          std::string whole(length / 2, '\0');
+          layout(as_span(image), lane, 0, as_span(whole));
+          std::string pieces(length / 2, '\0');
+          for (size_t at = 0; at < pieces.size(); at += window) {
+            layout(as_span(image), lane, at,
+                   as_span(pieces).subspan(
+                       at, std::min(window, pieces.size() - at)));
+          }
+          EXPECT_EQ(pieces, whole);
+        }
+      }
+      for (Join layout : {heber_program_join, heber_video_join}) {
+        std::string whole = join(layout, e1, e2);
+        std::string pieces(whole.size(), '\0');
+        for (size_t at = 0; at < pieces.size(); at += window) {
+          layout(as_span(e1), as_span(e2), at,
+                 as_span(pieces).subspan(at,
+                                         std::min(window, pieces.size() - at)));
+        }
+        EXPECT_EQ(pieces, whole);
+      }
+    }
   }
 }
 
