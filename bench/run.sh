@@ -1,0 +1,174 @@
+#!/usr/bin/env bash
+# Times every bintool job against a general-purpose tool doing the same work,
+# in one run: both run alternately, RUNS times each after one warm-up round,
+# and the table shows the medians, the throughput, the ratio bintool/peer and
+# the peak memory of each. Every job's output is checked before it is timed.
+#
+#   bash bench/run.sh            (RUNS=5, data in bench/data, about 2.5 GB)
+set -euo pipefail
+export LC_ALL=C
+cd "$(dirname "$0")/.."
+RUNS=${RUNS:-5}
+DATA=${BENCH_DATA:-$PWD/bench/data}
+
+cmake --workflow --preset release >/dev/null
+cmake --build --preset release --target bench_data >/dev/null
+BT=$PWD/build/release/bintool
+GEN=$PWD/build/release/bench_data
+mkdir -p "$DATA"
+cd "$DATA"
+
+MIB=$((1 << 20))
+LITERAL=BINTOOL-MARK
+
+# Seeded data: the same bytes on every machine.
+make_data() {
+  local name=$1 mib=$2 seed=$3
+  if [[ ! -f $name || $(stat -c %s "$name") -ne $((mib * MIB)) ]]; then
+    "$GEN" random "$name" "$mib" "$seed"
+  fi
+}
+echo "preparing data in $DATA"
+make_data A 256 1
+if [[ ! -f B || $(stat -c %s B) -ne $((256 * MIB)) ]]; then
+  cp A B && "$GEN" mark B 4096 90          # every 4096th byte changed
+fi
+make_data H1 128 2
+make_data H2 128 3
+if [[ ! -f T ]]; then
+  "$GEN" random T 256 4 && "$GEN" plant T 65536 "$LITERAL"
+fi
+make_data E1 32 5
+make_data E2 32 6
+"$BT" O A even odd
+"$BT" 1 E1 E2 M1
+"$BT" 3 E1 E2 M3
+
+fail() {
+  echo "bench: wrong output: $*" >&2
+  exit 1
+}
+
+# Correctness checks, one per job, run on what the warm-up round left.
+check_L() { cmp -s L.bt L.peer || fail "L"; }
+check_R() {
+  local i=1
+  for suffix in aa ab ac ad; do
+    cmp -s "R.bt$i" "R.peer$suffix" || fail "R piece $i"
+    i=$((i + 1))
+  done
+}
+check_I() { cmp -s I.bt I.peer || fail "I"; }
+check_U() { cmp -s U.bt U.peer || fail "U"; }
+check_O() {
+  [[ $(stat -c %s O.even) -eq $((128 * MIB)) ]] || fail "O lengths"
+  "$BT" S O.even O.odd O.back && cmp -s O.back A || fail "O lanes"
+}
+check_S() { cmp -s S.bt A || fail "S"; }
+check_K() {
+  local want
+  want="Length=10000000H (268435456 DEC)
+Checksum=$("$GEN" sum A)"
+  [[ $("$BT" K A) == "$want" ]] || fail "K"
+}
+check_C() {
+  local first oct_a oct_b offset
+  [[ $("$BT" C A B </dev/null | grep -c ' <> ') -eq 65536 ]] || fail "C count"
+  read -r offset oct_a oct_b < <(cmp -l A B | head -n 1)
+  first=$(printf '%06X - %02X <> %02X' $((offset - 1)) "0$oct_a" "0$oct_b")
+  [[ $("$BT" C A B </dev/null | head -n 1) == "$first" ]] || fail "C line"
+}
+check_H() {
+  "$BT" H A | tr -d '>,\r\n' | xxd -r -p | cmp -s - A || fail "H"
+}
+hits_of_T() {  # the offsets T lists, as upper-case hex, one a line
+  "$BT" T "$@" </dev/null | grep -oE '[0-9]{4,}-[0-9A-F]{6,}' | cut -d- -f2
+}
+hex_offsets() {  # grep -ob's decimal offsets, the same way
+  cut -d: -f1 | sort -n -u | awk '{ printf "%06X\n", $1 }'
+}
+check_T_literal() {
+  diff -q <(hits_of_T T "'$LITERAL'") <(grep -obUaF "$LITERAL" T | hex_offsets) >/dev/null ||
+    fail "T literal"
+}
+check_T_wildcard() {
+  # Not against grep: its "." never matches the line end, so it misses the
+  # hits whose middle byte is 0A.
+  diff -q <(hits_of_T A 4D '?' 3F) <("$GEN" find A 4D '?' 3F) >/dev/null ||
+    fail "T wildcard"
+}
+check_P() {
+  diff -q <("$BT" P A 100000 256 | cut -c9-55 | tr -s ' ' '\n' | grep .) \
+    <(xxd -u -p -s 0x100000 -l 4096 A | fold -w2) >/dev/null || fail "P"
+}
+check_1() { "$BT" 2 1.bt x1 x2 && cmp -s x1 E1 && cmp -s x2 E2 || fail "1"; }
+check_2() { cmp -s 2.a E1 && cmp -s 2.b E2 || fail "2"; }
+check_3() { "$BT" 4 3.bt x1 x2 && cmp -s x1 E1 && cmp -s x2 E2 || fail "3"; }
+check_4() { cmp -s 4.a E1 && cmp -s 4.b E2 || fail "4"; }
+
+# job name ~ bytes handled ~ target ratio ~ bintool command ~ peer command ~
+# files each side creates (removed, and the disk synced, before every run, so
+# that both sides create their outputs anew on a quiet disk)
+JOBS=(
+  "L: join 2 x 128 MiB~$((256 * MIB))~1.1~$BT L H1 H2 L.bt~cat H1 H2 > L.peer~L.bt L.peer"
+  "R: 256 MiB into 4~$((256 * MIB))~1.0~$BT R A R.bt1 R.bt2 R.bt3 R.bt4~split -n 4 A R.peer~R.bt? R.peera?"
+  "I: 128 MiB from 64 MiB~$((128 * MIB))~1.1~$BT I A I.bt 4000000 8000000~dd if=A of=I.peer iflag=skip_bytes,count_bytes bs=1M skip=64M count=128M status=none~I.bt I.peer"
+  "U: 128 MiB at 64 MiB~$((128 * MIB))~1.1~$BT U H1 U.bt 4000000~dd if=H1 of=U.peer conv=notrunc oflag=seek_bytes bs=1M seek=64M status=none~"
+  "O: 256 MiB to lanes~$((256 * MIB))~2.0~$BT O A O.even O.odd~cat A > O.peer~O.even O.odd O.peer"
+  "S: lanes to 256 MiB~$((256 * MIB))~2.0~$BT S even odd S.bt~cat even odd > S.peer~S.bt S.peer"
+  "K: 256 MiB~$((256 * MIB))~1.0~$BT K A > /dev/null~cksum A > /dev/null~"
+  "C: 2 x 256 MiB~$((512 * MIB))~1.0~$BT C A B > /dev/null < /dev/null~cmp -l A B | wc -l > /dev/null~"
+  "H: 256 MiB~$((256 * MIB))~0.1~$BT H A > /dev/null~xxd -p A > /dev/null~"
+  "T: literal~$((256 * MIB))~1.0~$BT T T \"'$LITERAL'\" > /dev/null < /dev/null~grep -obUaF $LITERAL T | wc -l > /dev/null~"
+  "T: 4D ? 3F~$((256 * MIB))~1.0~$BT T A 4D '?' 3F > /dev/null < /dev/null~grep -obUaP '\\x4D.\\x3F' A | wc -l > /dev/null~"
+  "P: 256 rows~4096~1.0~$BT P A 100000 256 > /dev/null~xxd -s 0x100000 -l 4096 A > /dev/null~"
+  "1: 2 x 32 MiB to 64 MiB~$((64 * MIB))~3.0~$BT 1 E1 E2 1.bt~cat E1 E2 > 1.peer~1.bt 1.peer"
+  "2: 64 MiB to 2 x 32 MiB~$((64 * MIB))~3.0~$BT 2 M1 2.a 2.b~cat M1 > 2.peer~2.a 2.b 2.peer"
+  "3: 2 x 32 MiB to 64 MiB~$((64 * MIB))~3.0~$BT 3 E1 E2 3.bt~cat E1 E2 > 3.peer~3.bt 3.peer"
+  "4: 64 MiB to 2 x 32 MiB~$((64 * MIB))~3.0~$BT 4 M3 4.a 4.b~cat M3 > 4.peer~4.a 4.b 4.peer"
+)
+CHECKS=(check_L check_R check_I check_U check_O check_S check_K check_C check_H
+  check_T_literal check_T_wildcard check_P check_1 check_2 check_3 check_4)
+
+seconds() {  # runs a command line in this shell, prints its wall time
+  if [[ -n $2 ]]; then eval "rm -f $2"; fi
+  sync
+  local start=$EPOCHREALTIME
+  eval "$1" || true
+  echo "$EPOCHREALTIME - $start" | bc
+}
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+peak_mib() {  # peak resident memory of a command line, in MiB
+  /usr/bin/time -f %M -o .rss bash -c "$1" >/dev/null 2>&1 </dev/null
+  awk '{ printf "%.1f", $1 / 1024 }' .rss
+}
+
+printf '\n| job | peer | bintool s | peer s | bintool MiB/s | peer MiB/s | ratio | target | bintool RSS MiB | peer RSS MiB |\n'
+printf '|---|---|---|---|---|---|---|---|---|---|\n'
+missed=0
+for i in "${!JOBS[@]}"; do
+  IFS='~' read -r name bytes target mine peer outputs <<<"${JOBS[$i]}"
+  # U patches in place: each side gets its own copy of A to patch.
+  [[ $name == U:* ]] && cp A U.bt && cp A U.peer
+  seconds "$mine" "" >/dev/null
+  seconds "$peer" "" >/dev/null
+  "${CHECKS[$i]}"
+  ours=()
+  theirs=()
+  for ((run = 0; run < RUNS; run++)); do
+    ours+=("$(seconds "$mine" "$outputs")")
+    theirs+=("$(seconds "$peer" "$outputs")")
+  done
+  a=$(median "${ours[@]}")
+  b=$(median "${theirs[@]}")
+  ratio=$(echo "scale=2; $a / $b" | bc)
+  (($(echo "$ratio > $target" | bc))) && missed=$((missed + 1))
+  peer_name=${peer%% *}
+  [[ $peer == *"| wc -l"* ]] && peer_name="$peer_name | wc -l"
+  printf '| %s | %s | %.4f | %.4f | %.0f | %.0f | %.2f | %s | %s | %s |\n' \
+    "$name" "$peer_name" "$a" "$b" \
+    "$(echo "$bytes / $MIB / $a" | bc -l)" "$(echo "$bytes / $MIB / $b" | bc -l)" \
+    "$ratio" "<= $target" "$(peak_mib "$mine")" "$(peak_mib "$peer")"
+done
+echo
+echo "$RUNS runs each, medians; $missed job(s) above target"
