@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "app/file.h"
+
 namespace bintool {
 
 /// Stateless. Every handler takes the process's argument count and vector
@@ -38,6 +40,11 @@ class BinaryTool {
   /// cannot be opened for reading (missing, unreadable, a directory) prints
   /// "Can't open file\n" and returns -1.
   int64_t file_length(const char* name);
+
+  /// Opens `name` for reading and measures it, for the commands that read a
+  /// file through a stream of their own. A false File after the one message
+  /// "Can't open file\n" when either step fails.
+  File open_measured(const char* name, int64_t& length);
 };
 
 }  // namespace bintool

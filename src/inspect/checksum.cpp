@@ -13,15 +13,12 @@ namespace bintool {
 
 int BinaryTool::checksum(int argc, char* argv[]) {
   require_args(argc, 3, kTooFewParamsSuvise);
-  File file = File::open(argv[2], OpenMode::kRead);
+  int64_t length = 0;
+  File file = open_measured(argv[2], length);
   if (!file) {
-    return fail(kCantOpenFile);
-  }
-  int64_t length = file_length(argv[2]);
-  if (length < 0) {
     return -1;
   }
-  Buffer block = Buffer::allocate_halving(kBlockSize / 8, 4096);
+  Buffer block = Buffer::allocate_halving(kBlockSize, 4096);
   if (!block) {
     return fail(kCantCreateBuffer);
   }

@@ -43,17 +43,14 @@ void list_differences(const uint8_t* a, const uint8_t* b, size_t count,
 
 int BinaryTool::compare(int argc, char* argv[]) {
   require_args(argc, 4, kTooFewParams);
-  File first = File::open(argv[2], OpenMode::kRead);
+  int64_t length = 0;
+  int64_t second_length = 0;
+  File first = open_measured(argv[2], length);
   if (!first) {
-    return fail(kCantOpenFile);
+    return -1;
   }
-  File second = File::open(argv[3], OpenMode::kRead);
+  File second = open_measured(argv[3], second_length);
   if (!second) {
-    return fail(kCantOpenFile);
-  }
-  int64_t length = file_length(argv[2]);
-  int64_t second_length = length < 0 ? -1 : file_length(argv[3]);
-  if (length < 0 || second_length < 0) {
     return -1;
   }
   if (length != second_length) {

@@ -24,12 +24,9 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
   uint64_t address = argc > 3 ? parse_hex(argv[3]) : 0;
   int64_t rows =
       argc > 4 ? static_cast<int32_t>(parse_decimal(argv[4])) : int64_t{1};
-  File file = File::open(argv[2], OpenMode::kRead);
+  int64_t length = 0;
+  File file = open_measured(argv[2], length);
   if (!file) {
-    return fail(kCantOpenFile);
-  }
-  int64_t length = file_length(argv[2]);
-  if (length < 0) {
     return -1;
   }
   if (rows < 0 || rows >= kTooManyRows) {

@@ -21,12 +21,9 @@ constexpr uint64_t kHitsPerPage = 120;
 int BinaryTool::search(int argc, char* argv[]) {
   // A file name with no pattern is as wrong as no file name.
   require_args(argc, 4, kWrongParamCount);
-  File file = File::open(argv[2], OpenMode::kRead);
+  int64_t length = 0;
+  File file = open_measured(argv[2], length);
   if (!file) {
-    return fail(kCantOpenFile);
-  }
-  int64_t length = file_length(argv[2]);
-  if (length < 0) {
     return -1;
   }
   ParsedPattern pattern = parse_pattern({argv + 3, argv + argc});

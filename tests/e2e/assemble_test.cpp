@@ -7,29 +7,7 @@
 namespace bintool::test {
 namespace {
 
-using Files = std::map<std::string, std::string>;
-
-struct Case {
-  const char* name;
-  Files before;
-  std::vector<std::string> args;
-  std::string out;
-  Files after;
-};
-
-void run_cases(std::span<const Case> cases) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    Sandbox box;
-    for (const auto& [name, bytes] : c.before) {
-      box.write(name, bytes);
-    }
-    RunResult r = box.run(c.args);
-    EXPECT_EQ(r.out, c.out);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(box.files(), c.after);
-  }
-}
+using Case = FileCase;
 
 TEST(Concatenate, ResultsAndFailures) {
   const Case kCases[] = {
@@ -64,7 +42,7 @@ TEST(Concatenate, ResultsAndFailures) {
        "Can't write to file\n",
        {{"a", "12"}}},
   };
-  run_cases(kCases);
+  run_file_cases(kCases);
 }
 
 TEST(Split, ResultsAndFailures) {
@@ -111,7 +89,7 @@ TEST(Split, ResultsAndFailures) {
        "Can't write to file\n",
        {{"s", "abcd"}}},
   };
-  run_cases(kCases);
+  run_file_cases(kCases);
 }
 
 TEST(Split, PiecesOfLargeFilesCrossBlocks) {
@@ -190,7 +168,7 @@ TEST(Extract, RangesAndFailures) {
        "error: source and destination are the same file\n",
        {{"s", src}}},
   };
-  run_cases(kCases);
+  run_file_cases(kCases);
 }
 
 TEST(Insert, PatchesInPlace) {
@@ -249,7 +227,7 @@ TEST(Insert, PatchesInPlace) {
        "Can't open file\n",
        {{"s", patch}}},
   };
-  run_cases(kCases);
+  run_file_cases(kCases);
 }
 
 TEST(Insert, IntoItselfCopiesTheBytesAsTheyWere) {

@@ -3,6 +3,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -123,6 +124,20 @@ RunResult Sandbox::run(const std::vector<std::string>& args,
   result.status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status)
                                          : 128 + WTERMSIG(wait_status);
   return result;
+}
+
+void run_file_cases(std::span<const FileCase> cases) {
+  for (const FileCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Sandbox box;
+    for (const auto& [name, bytes] : c.before) {
+      box.write(name, bytes);
+    }
+    RunResult r = box.run(c.args);
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(box.files(), c.after);
+  }
 }
 
 }  // namespace bintool::test

@@ -4,6 +4,7 @@
 #define BINTOOL_TESTS_E2E_HARNESS_H_
 
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,19 @@ class Sandbox {
  private:
   std::string dir_;
 };
+
+/// One run in a fresh sandbox: the files before, the arguments, the exact
+/// output, and every file afterwards.
+struct FileCase {
+  const char* name;
+  std::map<std::string, std::string> before;
+  std::vector<std::string> args;
+  std::string out;
+  std::map<std::string, std::string> after;
+};
+
+/// Runs each case and checks its output, exit status 0 and its files.
+void run_file_cases(std::span<const FileCase> cases);
 
 /// The binary under test: $BINTOOL_BIN, or the one this build made. A
 /// $BINTOOL_RUNNER (words split at blanks) goes before it, for emulators.

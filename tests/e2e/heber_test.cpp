@@ -7,15 +7,7 @@
 namespace bintool::test {
 namespace {
 
-using Files = std::map<std::string, std::string>;
-
-struct Case {
-  const char* name;
-  Files before;
-  std::vector<std::string> args;
-  std::string out;
-  Files after;
-};
+using Case = FileCase;
 
 TEST(Heber, ResultsAndFailures) {
   const std::string a8 = hex("a0 a1 a2 a3 a4 a5 a6 a7");
@@ -117,17 +109,7 @@ TEST(Heber, ResultsAndFailures) {
        "",
        {{"m", hex("05 04 07 06")}, {"b", hex("01 00 03 02")}}},
   };
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(c.name);
-    Sandbox box;
-    for (const auto& [name, bytes] : c.before) {
-      box.write(name, bytes);
-    }
-    RunResult r = box.run(c.args);
-    EXPECT_EQ(r.out, c.out);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(box.files(), c.after);
-  }
+  run_file_cases(kCases);
 }
 
 TEST(Heber, ConversionsAreInversesOnDisk) {

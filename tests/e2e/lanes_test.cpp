@@ -7,29 +7,7 @@
 namespace bintool::test {
 namespace {
 
-using Files = std::map<std::string, std::string>;
-
-struct Case {
-  const char* name;
-  Files before;
-  std::vector<std::string> args;
-  std::string out;
-  Files after;
-};
-
-void run_cases(std::span<const Case> cases) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    Sandbox box;
-    for (const auto& [name, bytes] : c.before) {
-      box.write(name, bytes);
-    }
-    RunResult r = box.run(c.args);
-    EXPECT_EQ(r.out, c.out);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(box.files(), c.after);
-  }
-}
+using Case = FileCase;
 
 TEST(Interleave, ResultsAndFailures) {
   const Case kCases[] = {
@@ -74,7 +52,7 @@ TEST(Interleave, ResultsAndFailures) {
        "Can't open file\nFiles are not same size\n",
        {{"o", ""}}},
   };
-  run_cases(kCases);
+  run_file_cases(kCases);
 }
 
 TEST(Deinterleave, ResultsAndFailures) {
@@ -112,7 +90,7 @@ TEST(Deinterleave, ResultsAndFailures) {
        "error: source and destination are the same file\n",
        {{"img", "abcd"}}},
   };
-  run_cases(kCases);
+  run_file_cases(kCases);
 }
 
 TEST(Interleave, FullDiskIsReported) {
