@@ -123,27 +123,6 @@ TEST(HeberProgram, PowerOfTwoImagesFollowTheAddressBitWiring) {
   }
 }
 
-TEST(HeberProgram, SplitOfLengthsThatAreNoMultipleOfFour) {
-  // 5 bytes: the fifth goes nowhere; 6 and 7: x3 goes to both, x5 to neither.
-  struct Case {
-    const char* image;
-    const char* first;
-    const char* second;
-  };
-  const Case kCases[] = {
-      {"00", "", ""},
-      {"00 01 02 03 04", "00 01", "02 03"},
-      {"00 01 02 03 04 05", "00 03 01", "02 04 03"},
-      {"00 01 02 03 04 05 06", "00 03 01", "02 04 03"},
-  };
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(c.image);
-    auto [e1, e2] = program_split(hex(c.image));
-    EXPECT_EQ(e1, hex(c.first));
-    EXPECT_EQ(e2, hex(c.second));
-  }
-}
-
 TEST(HeberVideo, WorkedExampleAndLandings) {
   EXPECT_EQ(join(heber_video_join, hex("a0 a1 a2 a3"), hex("b0 b1 b2 b3")),
             hex("b1 b0 b3 b2 a1 a0 a3 a2"));
@@ -160,24 +139,30 @@ TEST(HeberVideo, WorkedExampleAndLandings) {
   }
 }
 
-TEST(HeberVideo, SplitOfOddSizesNeverReadsPastTheImage) {
-  // Remainder 2: the last byte of the first EPROM would lie one past the
-  // end, and reads as an erased cell.
+TEST(HeberLayouts, SplitsOfLengthsThatAreNoMultipleOfFour) {
+  // Program, 5 bytes: the fifth goes nowhere; 6 and 7: x3 goes to both, x5
+  // to neither. Video, remainder 2: the last byte of the first EPROM would
+  // lie one past the end, and reads as an erased cell.
   struct Case {
+    Split layout;
     const char* image;
     const char* first;
     const char* second;
   };
   const Case kCases[] = {
-      {"00", "", ""},
-      {"00 01", "FF", "01"},
-      {"00 01 02 03 04", "03 02", "01 00"},
-      {"00 01 02 03 04 05", "04 03 FF", "01 00 03"},
-      {"00 01 02 03 04 05 06", "04 03 06", "01 00 03"},
+      {heber_program_split, "00", "", ""},
+      {heber_program_split, "00 01 02 03 04", "00 01", "02 03"},
+      {heber_program_split, "00 01 02 03 04 05", "00 03 01", "02 04 03"},
+      {heber_program_split, "00 01 02 03 04 05 06", "00 03 01", "02 04 03"},
+      {heber_video_split, "00", "", ""},
+      {heber_video_split, "00 01", "FF", "01"},
+      {heber_video_split, "00 01 02 03 04", "03 02", "01 00"},
+      {heber_video_split, "00 01 02 03 04 05", "04 03 FF", "01 00 03"},
+      {heber_video_split, "00 01 02 03 04 05 06", "04 03 06", "01 00 03"},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.image);
-    auto [e1, e2] = video_split(hex(c.image));
+    auto [e1, e2] = split(c.layout, hex(c.image));
     EXPECT_EQ(e1, hex(c.first));
     EXPECT_EQ(e2, hex(c.second));
   }
