@@ -108,18 +108,33 @@ void append_listing(std::string& out, std::span<const uint8_t> bytes,
                                          (first_item - 1) / 8);
   out.resize(start + 4 * bytes.size() + line_ends);
   char* p = out.data() + start;
-  uint64_t phase = (first_item - 1) % 8;
-  for (uint8_t byte : bytes) {
+  auto phase = static_cast<size_t>((first_item - 1) % 8);
+  size_t i = 0;
+  auto item = [&](uint8_t byte) {
     std::memcpy(p, kItems[byte].data(), 4);
-    if (phase == 7) {
+    if (++phase == 8) {
       p[3] = '\r';
       p[4] = '\n';
       p += 5;
       phase = 0;
     } else {
       p += 4;
-      ++phase;
     }
+  };
+  while (i < bytes.size() && phase != 0) {
+    item(bytes[i++]);
+  }
+  // Whole lines of eight items, the bulk of any listing.
+  for (; i + 8 <= bytes.size(); i += 8) {
+    for (size_t k = 0; k < 8; ++k) {
+      std::memcpy(p + 4 * k, kItems[bytes[i + k]].data(), 4);
+    }
+    p[31] = '\r';
+    p[32] = '\n';
+    p += 33;
+  }
+  while (i < bytes.size()) {
+    item(bytes[i++]);
   }
 }
 

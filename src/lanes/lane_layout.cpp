@@ -139,10 +139,16 @@ void swap_words(std::span<const uint8_t> from, size_t first,
   }
   // Whole words inside `from` go without bounds checks.
   size_t inside = from.size() & ~size_t{1};
-  for (; o + 1 < out.size() && k + 1 < inside; o += 2, k += 2) {
-    out[o] = from[k + 1];
-    out[o + 1] = from[k];
+  size_t words =
+      std::min((out.size() - o) / 2, k < inside ? (inside - k) / 2 : 0);
+  const uint8_t* in = from.data() + k;
+  uint8_t* to = out.data() + o;
+  for (size_t w = 0; w < words; ++w) {
+    to[2 * w] = in[2 * w + 1];
+    to[2 * w + 1] = in[2 * w];
   }
+  o += 2 * words;
+  k += 2 * words;
   for (; o < out.size(); ++o, ++k) {
     out[o] = at(k ^ 1);
   }
