@@ -44,10 +44,16 @@ void fill_words(std::span<const uint8_t> e1, std::span<const uint8_t> e2,
     out[k++] = e2[r - 1 + half];
     ++r;
   }
-  for (; k + 1 < out.size(); k += 2, r += 2) {
-    out[k] = e1[r + half];
-    out[k + 1] = e2[r + half];
+  size_t words = (out.size() - k) / 2;
+  const uint8_t* first = e1.data() + r + half;
+  const uint8_t* second = e2.data() + r + half;
+  uint8_t* to = out.data() + k;
+  for (size_t w = 0; w < words; ++w) {
+    to[2 * w] = first[2 * w];
+    to[2 * w + 1] = second[2 * w];
   }
+  k += 2 * words;
+  r += 2 * words;
   if (k < out.size()) {
     out[k] = e1[r + half];
   }
@@ -118,8 +124,15 @@ void heber_program_split(std::span<const uint8_t> image, int lane,
     size_t run_end = pairs >= (end - pair + 1) / 2 ? end : pair + 2 * pairs;
     const uint8_t* even_at = image.data() + from_even + even.by - pair;
     const uint8_t* odd_at = image.data() + from_odd + odd.by - pair - 1;
-    for (; k < run_end; ++k) {
-      *to++ = k % 2 == 0 ? even_at[k] : odd_at[k];
+    if (k % 2 != 0 && k < run_end) {
+      *to++ = odd_at[k++];
+    }
+    for (; k + 1 < run_end; k += 2) {
+      *to++ = even_at[k];
+      *to++ = odd_at[k + 1];
+    }
+    if (k < run_end) {
+      *to++ = even_at[k++];
     }
   }
 }
