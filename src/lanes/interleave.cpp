@@ -84,7 +84,7 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
   if (!block) {
     return fail(kCantCreateBuffer);
   }
-  // The board's tool printed this text for the first destination too.
+  // Scripts expect this text, not "Can't create file", for the first lane.
   File even = File::open(even_name, OpenMode::kCreate);
   if (!even) {
     return fail(kCantOpenFile);

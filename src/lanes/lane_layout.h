@@ -53,8 +53,9 @@ void heber_program_join(std::span<const uint8_t> e1,
 /// from an image of any length L; each EPROM has h = L / 2 bytes. With the
 /// middle quarters of the image exchanged (q = L / 4) as B, EPROM byte k is
 /// B[k + lane] for even k and B[h + k - 1 + lane] for odd k: the inverse of
-/// the join when L is a multiple of 4; other lengths drop or repeat bytes,
-/// as images of those lengths always have.
+/// the join when L is a multiple of 4. Other lengths drop or repeat bytes
+/// (a 6-byte image gives x0 x3 x1 and x2 x4 x3); users' files made that way
+/// must come out the same.
 void heber_program_split(std::span<const uint8_t> image, int lane,
                          uint64_t first, std::span<uint8_t> out);
 
