@@ -54,7 +54,7 @@ int BinaryTool::compare(int argc, char* argv[]) {
     return -1;
   }
   if (length != second_length) {
-    // Scripts read this message up to its last letter; it has no line end.
+    // No line end follows: whatever the console prints next continues it.
     std::printf(kLengthsDifferFormat, argv[2], argv[3]);
     end_run();
   }

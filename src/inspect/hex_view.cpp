@@ -64,6 +64,8 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
         block_rows * kRowBytes,
         file_bytes > row_offset ? file_bytes - row_offset : 0));
     size_t got = readable ? file.read(block.span().first(want)) : 0;
+    // A file that ends early (it shrank) shows blank cells from there on.
+    readable = readable && got == want;
     for (size_t i = 0; i < block_rows; ++i, ++row) {
       if (row > 0) {
         append_view_offset(out,
