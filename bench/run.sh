@@ -8,9 +8,16 @@
 set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
+ROOT=$PWD
 RUNS=${RUNS:-5}
 DATA=${BENCH_DATA:-$PWD/bench/data}
 
+for tool in /usr/bin/time xxd cmp split dd cksum grep; do
+  command -v "$tool" >/dev/null || {
+    echo "bench: $tool is missing (apt-get install time xxd)" >&2
+    exit 1
+  }
+done
 cmake --workflow --preset release >/dev/null
 cmake --build --preset release --target bench_data >/dev/null
 BT=$PWD/build/release/bintool
@@ -135,7 +142,8 @@ seconds() {  # runs a command line in this shell, prints its wall time
   sync
   local start=$EPOCHREALTIME
   eval "$1" || true
-  echo "$EPOCHREALTIME - $start" | bc
+  local end=$EPOCHREALTIME
+  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.6f\n", b - a }'
 }
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 peak_mib() {  # peak resident memory of a command line, in MiB
@@ -143,6 +151,9 @@ peak_mib() {  # peak resident memory of a command line, in MiB
   awk '{ printf "%.1f", $1 / 1024 }' .rss
 }
 
+printf '\n%s, %s cores, %s; bintool %s\n' "$(uname -sr)" "$(nproc)" \
+  "$(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo)" \
+  "$(git -C "$ROOT" rev-parse --short HEAD 2>/dev/null || echo '?')"
 printf '\n| job | peer | bintool s | peer s | bintool MiB/s | peer MiB/s | ratio | target | bintool RSS MiB | peer RSS MiB |\n'
 printf '|---|---|---|---|---|---|---|---|---|---|\n'
 missed=0
@@ -161,13 +172,16 @@ for i in "${!JOBS[@]}"; do
   done
   a=$(median "${ours[@]}")
   b=$(median "${theirs[@]}")
-  ratio=$(echo "scale=2; $a / $b" | bc)
-  (($(echo "$ratio > $target" | bc))) && missed=$((missed + 1))
+  ratio=$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.2f", a / b }')
+  if awk -v r="$ratio" -v t="$target" 'BEGIN { exit !(r > t) }'; then
+    missed=$((missed + 1))
+  fi
   peer_name=${peer%% *}
   [[ $peer == *"| wc -l"* ]] && peer_name="$peer_name | wc -l"
   printf '| %s | %s | %.4f | %.4f | %.0f | %.0f | %.2f | %s | %s | %s |\n' \
     "$name" "$peer_name" "$a" "$b" \
-    "$(echo "$bytes / $MIB / $a" | bc -l)" "$(echo "$bytes / $MIB / $b" | bc -l)" \
+    "$(awk -v n="$bytes" -v t="$a" 'BEGIN { print n / 1048576 / t }')" \
+    "$(awk -v n="$bytes" -v t="$b" 'BEGIN { print n / 1048576 / t }')" \
     "$ratio" "<= $target" "$(peak_mib "$mine")" "$(peak_mib "$peer")"
 done
 echo
