@@ -177,7 +177,7 @@ for i in "${!JOBS[@]}"; do
     missed=$((missed + 1))
   fi
   peer_name=${peer%% *}
-  [[ $peer == *"| wc -l"* ]] && peer_name="$peer_name | wc -l"
+  [[ $peer == *"| wc -l"* ]] && peer_name="$peer_name \\| wc -l"
   printf '| %s | %s | %.4f | %.4f | %.0f | %.0f | %.2f | %s | %s | %s |\n' \
     "$name" "$peer_name" "$a" "$b" \
     "$(awk -v n="$bytes" -v t="$a" 'BEGIN { print n / 1048576 / t }')" \
