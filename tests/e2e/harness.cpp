@@ -44,6 +44,21 @@ std::vector<std::string> command_prefix() {
   return words;
 }
 
+std::vector<std::string> command_line(const std::vector<std::string>& args) {
+  std::vector<std::string> words = command_prefix();
+  words.insert(words.end(), args.begin(), args.end());
+  return words;
+}
+
+std::vector<char*> argv_of(std::vector<std::string>& words) {
+  std::vector<char*> argv;
+  for (auto& word : words) {
+    argv.push_back(word.data());
+  }
+  argv.push_back(nullptr);
+  return argv;
+}
+
 Sandbox::Sandbox() {
   std::string pattern =
       (std::filesystem::temp_directory_path() / "bintool-test-XXXXXX").string();
@@ -96,13 +111,8 @@ RunResult Sandbox::run(const std::vector<std::string>& args,
   }
   std::string out_path = io + "/stdout";
 
-  std::vector<std::string> words = command_prefix();
-  words.insert(words.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (auto& word : words) {
-    argv.push_back(word.data());
-  }
-  argv.push_back(nullptr);
+  std::vector<std::string> words = command_line(args);
+  std::vector<char*> argv = argv_of(words);
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);

@@ -58,6 +58,11 @@ void run_file_cases(std::span<const FileCase> cases);
 /// $BINTOOL_RUNNER (words split at blanks) goes before it, for emulators.
 std::vector<std::string> command_prefix();
 
+/// The whole command line for `args`, and an argv for execv over it (valid
+/// while `words` lives).
+std::vector<std::string> command_line(const std::vector<std::string>& args);
+std::vector<char*> argv_of(std::vector<std::string>& words);
+
 }  // namespace bintool::test
 
 #endif  // BINTOOL_TESTS_E2E_HARNESS_H_

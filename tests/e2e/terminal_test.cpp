@@ -42,13 +42,8 @@ struct Terminal {
 };
 
 Terminal start(const Sandbox& box, const std::vector<std::string>& args) {
-  std::vector<std::string> words = command_prefix();
-  words.insert(words.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (auto& word : words) {
-    argv.push_back(word.data());
-  }
-  argv.push_back(nullptr);
+  std::vector<std::string> words = command_line(args);
+  std::vector<char*> argv = argv_of(words);
   Terminal t;
   t.pid = forkpty(&t.master, nullptr, nullptr, nullptr);
   if (t.pid == 0) {

@@ -1,5 +1,5 @@
-// Byte lanes and the HEBER one-EPROM layouts, checked against the boards'
-// worked examples, their address-bit wiring and round trips.
+// The HEBER one-EPROM layouts, checked against the boards' worked examples,
+// their address-bit wiring, and any split of the output into windows.
 #include "lanes/lane_layout.h"
 
 #include <gtest/gtest.h>
@@ -14,30 +14,6 @@ namespace {
 using test::as_span;
 using test::hex;
 using test::random_bytes;
-
-std::string interleave(const std::string& even, const std::string& odd) {
-  std::string image(even.size() + odd.size() + 1, '\0');
-  image.resize(interleave_lanes(as_span(even), as_span(odd), as_span(image)));
-  return image;
-}
-
-TEST(Interleave, StopsAtTheFirstByteALaneLacks) {
-  // The even lane is asked first, so it may give one byte more.
-  EXPECT_EQ(interleave(hex("41 42"), hex("61 62")), hex("41 61 42 62"));
-  EXPECT_EQ(interleave(hex("41 42 43"), hex("61")), hex("41 61 42"));
-  EXPECT_EQ(interleave(hex("41"), hex("61 62 63")), hex("41 61"));
-  EXPECT_EQ(interleave("", hex("61")), "");
-}
-
-TEST(Interleave, DeinterleaveGivesTheEvenLaneTheOddByte) {
-  std::string image = hex("00 01 02 03 04");
-  std::string even(3, '\0');
-  std::string odd(2, '\0');
-  deinterleave_lanes(as_span(image), reinterpret_cast<uint8_t*>(even.data()),
-                     reinterpret_cast<uint8_t*>(odd.data()));
-  EXPECT_EQ(even, hex("00 02 04"));
-  EXPECT_EQ(odd, hex("01 03"));
-}
 
 using Join = void (*)(std::span<const uint8_t>, std::span<const uint8_t>,
                       uint64_t, std::span<uint8_t>);
@@ -57,14 +33,6 @@ std::pair<std::string, std::string> split(Split layout,
   layout(as_span(image), 0, 0, as_span(e1));
   layout(as_span(image), 1, 0, as_span(e2));
   return {e1, e2};
-}
-
-std::pair<std::string, std::string> program_split(const std::string& image) {
-  return split(heber_program_split, image);
-}
-
-std::pair<std::string, std::string> video_split(const std::string& image) {
-  return split(heber_video_split, image);
 }
 
 // Where one marked EPROM byte lands in the image of two 0x8000-byte EPROMs.
@@ -165,24 +133,6 @@ TEST(HeberLayouts, SplitsOfLengthsThatAreNoMultipleOfFour) {
     auto [e1, e2] = split(c.layout, hex(c.image));
     EXPECT_EQ(e1, hex(c.first));
     EXPECT_EQ(e2, hex(c.second));
-  }
-}
-
-TEST(HeberLayouts, JoinAndSplitAreInverses) {
-  for (size_t n : {2u, 4u, 6u, 8u, 10u, 14u, 0x100u, 1000u, 0x8000u}) {
-    SCOPED_TRACE(n);
-    std::string e1 = random_bytes(n, static_cast<uint32_t>(n));
-    std::string e2 = random_bytes(n, static_cast<uint32_t>(n + 1));
-    std::string program = join(heber_program_join, e1, e2);
-    EXPECT_EQ(program_split(program), std::make_pair(e1, e2));
-    std::string video = join(heber_video_join, e1, e2);
-    EXPECT_EQ(video_split(video), std::make_pair(e1, e2));
-    // An image whose length is a multiple of 4 survives split then join.
-    std::string image = random_bytes(2 * n, static_cast<uint32_t>(n + 2));
-    auto [p1, p2] = program_split(image);
-    EXPECT_EQ(join(heber_program_join, p1, p2), image);
-    auto [v1, v2] = video_split(image);
-    EXPECT_EQ(join(heber_video_join, v1, v2), image);
   }
 }
 

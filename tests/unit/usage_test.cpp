@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <vector>
 
 namespace bintool {
@@ -51,13 +50,6 @@ TEST(Usage, LinesHaveTheirExactLengthsAndColumns) {
             "3f 'A' 0B\n");
   EXPECT_EQ(text.size(), 53u - 2 + 7 + 71 + 70 + 67 + 76 + 67 + 66 + 75 + 54 +
                              62 + 72 + 60 + 67 + 66 + 67 + 65);
-}
-
-TEST(Usage, ProgramNameIsTakenAsItStands) {
-  EXPECT_EQ(lines_of(usage_text("./b %s"))[1],
-            "./b %s # file1 file2 ... (All numbers are HEX) - V.8.0\n");
-  EXPECT_EQ(lines_of(usage_text(""))[1],
-            " # file1 file2 ... (All numbers are HEX) - V.8.0\n");
 }
 
 }  // namespace
