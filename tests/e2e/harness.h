@@ -42,13 +42,14 @@ class Sandbox {
 };
 
 /// One run in a fresh sandbox: the files before, the arguments, the exact
-/// output, and every file afterwards.
+/// output, and the files the run creates or rewrites; every other file must
+/// be left as it was.
 struct FileCase {
   const char* name;
   std::map<std::string, std::string> before;
   std::vector<std::string> args;
   std::string out;
-  std::map<std::string, std::string> after;
+  std::map<std::string, std::string> changed;
 };
 
 /// Runs each case and checks its output, exit status 0 and its files.
