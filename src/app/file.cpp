@@ -1,6 +1,7 @@
 // RAII ownership of one file stream, and file identity.
 #include "app/file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,14 +42,24 @@ File File::open(const char* path, OpenMode mode) {
   if (path == nullptr) {
     return File();
   }
-  std::FILE* stream = std::fopen(path, mode_text(mode));
-  if (stream == nullptr) {
+  int flags = mode == OpenMode::kRead     ? O_RDONLY
+              : mode == OpenMode::kCreate ? O_RDWR | O_CREAT | O_TRUNC
+                                          : O_RDWR;
+  // Opened without waiting, so a named pipe with no writer cannot hang the
+  // run; it then reads as empty, like any pipe whose writer is gone.
+  int fd = ::open(path, flags | O_NONBLOCK, 0666);
+  if (fd < 0) {
     return File();
   }
   // On Linux a directory opens for reading; it still is not a file.
   struct stat info {};
-  if (fstat(fileno(stream), &info) != 0 || S_ISDIR(info.st_mode)) {
-    std::fclose(stream);
+  std::FILE* stream = nullptr;
+  if (fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode) &&
+      fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0) {
+    stream = fdopen(fd, mode_text(mode));
+  }
+  if (stream == nullptr) {
+    ::close(fd);
     return File();
   }
   std::setvbuf(stream, nullptr, _IONBF, 0);
@@ -130,6 +141,15 @@ bool File::close() {
   }
   bool ok = std::fclose(std::exchange(stream_, nullptr)) == 0;
   return ok;
+}
+
+bool same_file(const File& a, const File& b) {
+  struct stat first {};
+  struct stat second {};
+  return a.descriptor() >= 0 && b.descriptor() >= 0 &&
+         fstat(a.descriptor(), &first) == 0 &&
+         fstat(b.descriptor(), &second) == 0 && first.st_dev == second.st_dev &&
+         first.st_ino == second.st_ino;
 }
 
 bool same_file(const char* a, const char* b) {

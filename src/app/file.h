@@ -67,6 +67,9 @@ class File {
   std::FILE* stream_ = nullptr;
 };
 
+/// True when both streams are open on the same file (same device and inode).
+bool same_file(const File& a, const File& b);
+
 /// True when both names lead to the same existing file (same device and
 /// inode), whatever the names look like. False when either does not exist.
 bool same_file(const char* a, const char* b);

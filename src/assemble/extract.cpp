@@ -15,11 +15,15 @@ int BinaryTool::extract(int argc, char* argv[]) {
   const char* destination = argv[3];
   ExtractRange range = extract_range(argc, argc > 4 ? argv[4] : nullptr,
                                      argc > 5 ? argv[5] : nullptr);
-  // Only its message matters here: a missing source is reported twice.
-  file_length(source);
+  // A missing source is reported twice: here and by the open below. One
+  // that opens but cannot be measured (a pipe) is reported once.
+  int64_t length = file_length(source);
   File in = File::open(source, OpenMode::kRead);
   if (!in) {
     return fail(kCantCreateFile);
+  }
+  if (length < 0) {
+    return -1;
   }
   if (refuse_same_file(source, destination)) {
     return -1;

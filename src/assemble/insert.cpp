@@ -46,6 +46,9 @@ int BinaryTool::insert(int argc, char* argv[]) {
   if (!in) {
     return fail(kCantCreateFile);
   }
+  if (count < 0) {
+    return -1;
+  }
   File out = File::open(destination, OpenMode::kUpdate);
   if (!out) {
     return fail(kCantOpenFile);

@@ -18,6 +18,9 @@ int BinaryTool::split(int argc, char* argv[]) {
   if (!in) {
     return fail(kCantCreateFile);
   }
+  if (length < 0) {
+    return -1;
+  }
   for (int i = 3; i < argc; ++i) {
     if (refuse_same_file(source, argv[i])) {
       return -1;

@@ -21,7 +21,8 @@ int BinaryTool::interleave(int argc, char* argv[]) {
   const char* image_name = argv[4];
   // Two missing sources both measure -1 and so pass this check; the open
   // below then reports them.
-  if (file_length(even_name) != file_length(odd_name)) {
+  int64_t length = file_length(even_name);
+  if (length != file_length(odd_name)) {
     return fail(kFilesNotSameSize);
   }
   File even = File::open(even_name, OpenMode::kRead);
@@ -31,6 +32,10 @@ int BinaryTool::interleave(int argc, char* argv[]) {
   File odd = File::open(odd_name, OpenMode::kRead);
   if (!odd) {
     return fail(kCantOpenFile);
+  }
+  // Sources that open but cannot be measured (pipes) were reported already.
+  if (length < 0) {
+    return -1;
   }
   if (refuse_same_file(even_name, image_name) ||
       refuse_same_file(odd_name, image_name)) {
@@ -70,11 +75,15 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
   const char* image_name = argv[2];
   const char* even_name = argv[3];
   const char* odd_name = argv[4];
-  // Measured only for the message a missing source gets here.
-  file_length(image_name);
+  // A missing source is reported twice: here and by the open below. One
+  // that opens but cannot be measured (a pipe) is reported once.
+  int64_t length = file_length(image_name);
   File image = File::open(image_name, OpenMode::kRead);
   if (!image) {
     return fail(kCantOpenFile);
+  }
+  if (length < 0) {
+    return -1;
   }
   if (refuse_same_file(image_name, even_name) ||
       refuse_same_file(image_name, odd_name)) {
