@@ -31,6 +31,11 @@ int BinaryTool::concatenate(int argc, char* argv[]) {
     if (!in) {
       return fail(kFileCouldNotBeOpened);
     }
+    // A source that did not exist until the destination was created under
+    // its name would be read while it grows, without end.
+    if (same_file(in, out)) {
+      return fail(kSameFile);
+    }
     if (copy_bytes(in, out, kToEnd, block.span()).write_failed) {
       return fail(kCantWriteToFile);
     }
