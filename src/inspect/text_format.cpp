@@ -14,7 +14,7 @@ constexpr char kHexDigits[] = "0123456789ABCDEF";
 // CR LF.
 constexpr std::array<std::array<char, 4>, 256> make_items() {
   std::array<std::array<char, 4>, 256> items{};
-  for (int b = 0; b < 256; ++b) {
+  for (size_t b = 0; b < 256; ++b) {
     items[b] = {'>', kHexDigits[b >> 4], kHexDigits[b & 15], ','};
   }
   return items;

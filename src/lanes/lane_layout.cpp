@@ -154,14 +154,10 @@ void swap_words(std::span<const uint8_t> from, size_t first,
   size_t inside = from.size() & ~size_t{1};
   size_t words =
       std::min((out.size() - o) / 2, k < inside ? (inside - k) / 2 : 0);
-  const uint8_t* in = from.data() + k;
-  uint8_t* to = out.data() + o;
-  for (size_t w = 0; w < words; ++w) {
-    to[2 * w] = in[2 * w + 1];
-    to[2 * w + 1] = in[2 * w];
+  for (size_t w = 0; w < words; ++w, o += 2, k += 2) {
+    out[o] = from[k + 1];
+    out[o + 1] = from[k];
   }
-  o += 2 * words;
-  k += 2 * words;
   for (; o < out.size(); ++o, ++k) {
     out[o] = at(k ^ 1);
   }
@@ -175,7 +171,9 @@ void heber_video_join(std::span<const uint8_t> e1, std::span<const uint8_t> e2,
   auto j = static_cast<size_t>(first);
   size_t lower = j < n ? std::min(out.size(), n - j) : 0;
   swap_words(e2, j, out.first(lower));
-  swap_words(e1, j + lower - n, out.subspan(lower));
+  if (lower < out.size()) {
+    swap_words(e1, j + lower - n, out.subspan(lower));
+  }
 }
 
 void heber_video_split(std::span<const uint8_t> image, int lane, uint64_t first,
