@@ -3,17 +3,11 @@
 #include "app/conventions.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "app/file.h"
 #include "app/messages.h"
 
 namespace bintool {
-
-void end_run() {
-  std::fflush(stdout);
-  std::exit(0);
-}
 
 void print(std::string_view text) {
   std::fwrite(text.data(), 1, text.size(), stdout);

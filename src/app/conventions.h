@@ -9,7 +9,8 @@ namespace bintool {
 
 /// Flushes standard output and ends the process with status 0. The only way
 /// a command ends the process early; open streams are flushed by the C
-/// library on the way out.
+/// library on the way out. Defined alone in end_run.cpp, so that a fuzzing
+/// build can end a run without ending the process.
 [[noreturn]] void end_run();
 
 /// Writes `text` to standard output as it stands, NUL bytes included.
