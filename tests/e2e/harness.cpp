@@ -9,6 +9,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -100,6 +102,16 @@ std::map<std::string, std::string> Sandbox::files() const {
 
 RunResult Sandbox::run(const std::vector<std::string>& args,
                        const std::string& input) const {
+  return spawn(args, input, false);
+}
+
+RunResult Sandbox::run_without_input(
+    const std::vector<std::string>& args) const {
+  return spawn(args, "", true);
+}
+
+RunResult Sandbox::spawn(const std::vector<std::string>& args,
+                         const std::string& input, bool close_input) const {
   // Standard input and output live beside the directory, not in it, so the
   // files a command leaves are all its own.
   std::string io = dir_ + ".io";
@@ -113,10 +125,13 @@ RunResult Sandbox::run(const std::vector<std::string>& args,
 
   std::vector<std::string> words = command_line(args);
   std::vector<char*> argv = argv_of(words);
-
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, in_path.c_str(), O_RDONLY, 0);
+  if (close_input) {
+    posix_spawn_file_actions_addclose(&actions, 0);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, 0, in_path.c_str(), O_RDONLY, 0);
+  }
   posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(),
                                    O_WRONLY | O_CREAT | O_TRUNC, 0644);
   posix_spawn_file_actions_addchdir_np(&actions, dir_.c_str());
@@ -128,7 +143,15 @@ RunResult Sandbox::run(const std::vector<std::string>& args,
     throw std::runtime_error("cannot start " + words[0]);
   }
   int wait_status = 0;
-  waitpid(pid, &wait_status, 0);
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+  while (waitpid(pid, &wait_status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &wait_status, 0);
+      break;
+    }
+    usleep(1000);
+  }
   RunResult result;
   result.out = slurp(out_path);
   result.status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status)

@@ -33,11 +33,18 @@ class Sandbox {
   std::map<std::string, std::string> files() const;
 
   /// Runs bintool with `args` (argv[1] onwards) in the directory, standard
-  /// input from `input` (empty: /dev/null).
+  /// input from `input` (empty: /dev/null). A run still going after a
+  /// minute is killed, and its status tells (128 + 9).
   RunResult run(const std::vector<std::string>& args,
                 const std::string& input = "") const;
 
+  /// The same with standard input closed.
+  RunResult run_without_input(const std::vector<std::string>& args) const;
+
  private:
+  RunResult spawn(const std::vector<std::string>& args,
+                  const std::string& input, bool close_input) const;
+
   std::string dir_;
 };
 

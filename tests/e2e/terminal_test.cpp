@@ -79,11 +79,13 @@ TEST(Terminal, OneKeyGoesOnEscStopsAndTheModeIsRestored) {
   EXPECT_FALSE(canonical_with_echo(t.master));
   // One key without Enter goes on, and is not echoed.
   ASSERT_EQ(write(t.master, "x", 1), 1);
-  shown = read_until(t.master, "ESC - prekid ...", read_until(t.master, "00002F"));
+  shown =
+      read_until(t.master, "ESC - prekid ...", read_until(t.master, "00002F"));
   EXPECT_EQ(shown.find('x'), std::string::npos) << "the key was echoed";
   // A cursor key sends ESC [ A at once: it is a key like any other.
   ASSERT_EQ(write(t.master, "\x1b[A", 3), 3);
-  shown = read_until(t.master, "ESC - prekid ...", read_until(t.master, "000047"));
+  shown =
+      read_until(t.master, "ESC - prekid ...", read_until(t.master, "000047"));
   // A lone ESC stops the listing.
   ASSERT_EQ(write(t.master, "\x1b", 1), 1);
   shown = read_until(t.master, "000048", shown);
