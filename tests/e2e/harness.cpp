@@ -137,7 +137,7 @@ RunResult Sandbox::spawn(const std::vector<std::string>& args,
   posix_spawn_file_actions_addchdir_np(&actions, dir_.c_str());
   pid_t pid = 0;
   int error =
-      posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+      posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   if (error != 0) {
     throw std::runtime_error("cannot start " + words[0]);

@@ -48,7 +48,7 @@ Terminal start(const Sandbox& box, const std::vector<std::string>& args) {
   t.pid = forkpty(&t.master, nullptr, nullptr, nullptr);
   if (t.pid == 0) {
     if (chdir(box.dir().c_str()) == 0) {
-      execv(argv[0], argv.data());
+      execvp(argv[0], argv.data());
     }
     _exit(127);
   }
