@@ -3,13 +3,99 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace bintool {
 namespace {
+
+// Everything that differs between Windows and POSIX lives below, up to the
+// end of this namespace.
+#ifdef _WIN32
+int seek_stream(std::FILE* stream, int64_t offset, int whence) {
+  return _fseeki64(stream, offset, whence);
+}
+int64_t stream_position(std::FILE* stream) { return _ftelli64(stream); }
+bool is_regular(int fd, int64_t& size) {
+  struct _stat64 info {};
+  if (_fstat64(fd, &info) != 0 || (info.st_mode & _S_IFMT) != _S_IFREG) {
+    return false;
+  }
+  size = info.st_size;
+  return true;
+}
+#else
+int seek_stream(std::FILE* stream, int64_t offset, int whence) {
+  return fseeko(stream, static_cast<off_t>(offset), whence);
+}
+int64_t stream_position(std::FILE* stream) { return ftello(stream); }
+bool is_regular(int fd, int64_t& size) {
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    return false;
+  }
+  size = info.st_size;
+  return true;
+}
+#endif
+
+// Which file a name or an open descriptor leads to, whatever the path.
+struct Identity {
+  uint64_t device = 0;
+  uint64_t index = 0;
+  bool operator==(const Identity&) const = default;
+};
+
+#ifdef _WIN32
+std::optional<Identity> identity_of(HANDLE handle) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (handle == INVALID_HANDLE_VALUE ||
+      !GetFileInformationByHandle(handle, &info)) {
+    return std::nullopt;
+  }
+  return Identity{info.dwVolumeSerialNumber,
+                  uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
+}
+std::optional<Identity> identity_of(int fd) {
+  return identity_of(reinterpret_cast<HANDLE>(_get_osfhandle(fd)));
+}
+std::optional<Identity> identity_of(const char* path) {
+  HANDLE handle = CreateFileA(
+      path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  std::optional<Identity> identity = identity_of(handle);
+  if (handle != INVALID_HANDLE_VALUE) {
+    CloseHandle(handle);
+  }
+  return identity;
+}
+#else
+std::optional<Identity> identity_of(int fd) {
+  struct stat info {};
+  if (fstat(fd, &info) != 0) {
+    return std::nullopt;
+  }
+  return Identity{static_cast<uint64_t>(info.st_dev),
+                  static_cast<uint64_t>(info.st_ino)};
+}
+std::optional<Identity> identity_of(const char* path) {
+  struct stat info {};
+  if (stat(path, &info) != 0) {
+    return std::nullopt;
+  }
+  return Identity{static_cast<uint64_t>(info.st_dev),
+                  static_cast<uint64_t>(info.st_ino)};
+}
+#endif
 
 const char* mode_text(OpenMode mode) {
   switch (mode) {
@@ -42,6 +128,10 @@ File File::open(const char* path, OpenMode mode) {
   if (path == nullptr) {
     return File();
   }
+#ifdef _WIN32
+  // Windows opens no directory as a file, and has no named pipes to wait on.
+  std::FILE* stream = std::fopen(path, mode_text(mode));
+#else
   int flags = mode == OpenMode::kRead     ? O_RDONLY
               : mode == OpenMode::kCreate ? O_RDWR | O_CREAT | O_TRUNC
                                           : O_RDWR;
@@ -60,6 +150,9 @@ File File::open(const char* path, OpenMode mode) {
   }
   if (stream == nullptr) {
     ::close(fd);
+  }
+#endif
+  if (stream == nullptr) {
     return File();
   }
   std::setvbuf(stream, nullptr, _IONBF, 0);
@@ -91,25 +184,30 @@ bool File::seek(uint64_t offset) {
   if (stream_ == nullptr || offset > static_cast<uint64_t>(INT64_MAX)) {
     return false;
   }
-  return fseeko(stream_, static_cast<off_t>(offset), SEEK_SET) == 0;
+  return seek_stream(stream_, static_cast<int64_t>(offset), SEEK_SET) == 0;
 }
 
 int64_t File::size() {
   if (stream_ == nullptr) {
     return -1;
   }
-  struct stat info {};
-  if (fstat(fileno(stream_), &info) == 0 && S_ISREG(info.st_mode)) {
-    return info.st_size;
+  int64_t size = 0;
+  if (is_regular(fileno(stream_), size)) {
+    return size;
   }
-  if (fseeko(stream_, 0, SEEK_END) != 0) {
+  if (seek_stream(stream_, 0, SEEK_END) != 0) {
     return -1;
   }
-  off_t end = ftello(stream_);
-  return end < 0 ? -1 : static_cast<int64_t>(end);
+  int64_t end = stream_position(stream_);
+  return end < 0 ? -1 : end;
 }
 
 uint64_t File::copy_in_kernel(File& from, uint64_t count) {
+#ifndef __linux__
+  (void)from;
+  (void)count;
+  return 0;
+#else
   if (stream_ == nullptr || from.stream_ == nullptr) {
     return 0;
   }
@@ -133,6 +231,7 @@ uint64_t File::copy_in_kernel(File& from, uint64_t count) {
   fseeko(from.stream_, from_at, SEEK_SET);
   fseeko(stream_, to_at, SEEK_SET);
   return copied;
+#endif
 }
 
 bool File::close() {
@@ -144,22 +243,19 @@ bool File::close() {
 }
 
 bool same_file(const File& a, const File& b) {
-  struct stat first {};
-  struct stat second {};
-  return a.descriptor() >= 0 && b.descriptor() >= 0 &&
-         fstat(a.descriptor(), &first) == 0 &&
-         fstat(b.descriptor(), &second) == 0 && first.st_dev == second.st_dev &&
-         first.st_ino == second.st_ino;
+  if (a.descriptor() < 0 || b.descriptor() < 0) {
+    return false;
+  }
+  std::optional<Identity> first = identity_of(a.descriptor());
+  return first && first == identity_of(b.descriptor());
 }
 
 bool same_file(const char* a, const char* b) {
-  struct stat first {};
-  struct stat second {};
-  if (a == nullptr || b == nullptr || stat(a, &first) != 0 ||
-      stat(b, &second) != 0) {
+  if (a == nullptr || b == nullptr) {
     return false;
   }
-  return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+  std::optional<Identity> first = identity_of(a);
+  return first && first == identity_of(b);
 }
 
 }  // namespace bintool

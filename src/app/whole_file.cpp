@@ -2,9 +2,11 @@
 // for the commands that reorder images, or a window at a time.
 #include "app/whole_file.h"
 
+#ifndef _WIN32
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cstring>
@@ -23,7 +25,14 @@ constexpr size_t kMapWindow = size_t{4} << 20;
 // already in the file cache. A mapping whose pages must still come from the
 // disk could meet a read error only as a fatal signal, so such ranges are
 // read instead, where an error is just a short read. `offset` must be a
-// multiple of the page size.
+// multiple of the page size. Elsewhere than POSIX, files are always read.
+#ifdef _WIN32
+const uint8_t* map_cached(File&, uint64_t, size_t) { return nullptr; }
+void unmap_range(const void*, size_t) {}
+uint64_t page_size() { return 4096; }
+#else
+uint64_t page_size() { return static_cast<uint64_t>(sysconf(_SC_PAGESIZE)); }
+
 const uint8_t* map_cached(File& file, uint64_t offset, size_t size) {
   int fd = file.descriptor();
   struct stat info {};
@@ -36,7 +45,7 @@ const uint8_t* map_cached(File& file, uint64_t offset, size_t size) {
   if (at == MAP_FAILED) {
     return nullptr;
   }
-  size_t page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+  size_t page = static_cast<size_t>(page_size());
   std::vector<unsigned char> resident((size + page - 1) / page);
   bool cached = mincore(at, size, resident.data()) == 0;
   for (size_t i = 0; cached && i < resident.size(); ++i) {
@@ -48,6 +57,11 @@ const uint8_t* map_cached(File& file, uint64_t offset, size_t size) {
   }
   return static_cast<const uint8_t*>(at);
 }
+
+void unmap_range(const void* at, size_t size) {
+  munmap(const_cast<void*>(at), size);
+}
+#endif
 
 }  // namespace
 
@@ -72,7 +86,7 @@ WholeFile::~WholeFile() { release(); }
 
 void WholeFile::release() {
   if (mapped_ != 0) {
-    munmap(const_cast<uint8_t*>(data_), mapped_);
+    unmap_range(data_, mapped_);
   }
   data_ = nullptr;
   size_ = 0;
@@ -117,7 +131,7 @@ WindowReader::~WindowReader() { unmap(); }
 
 void WindowReader::unmap() {
   if (mapped_ != nullptr) {
-    munmap(mapped_, mapped_size_);
+    unmap_range(mapped_, mapped_size_);
     mapped_ = nullptr;
   }
 }
@@ -130,7 +144,7 @@ std::span<const uint8_t> WindowReader::next() {
   uint64_t left = limit_ - offset_;
   // Only whole windows at a page boundary can be mapped; blocks are read
   // whole, so after one the next window is on a page boundary again.
-  bool aligned = offset_ % static_cast<uint64_t>(sysconf(_SC_PAGESIZE)) == 0;
+  bool aligned = offset_ % page_size() == 0;
   if (aligned && left >= kMapWindow) {
     if (const uint8_t* at = map_cached(file_, offset_, kMapWindow)) {
       mapped_ = const_cast<uint8_t*>(at);
