@@ -46,6 +46,10 @@ std::vector<std::string> command_prefix() {
   return words;
 }
 
+bool testing_windows_build() {
+  return command_prefix().back().ends_with(".exe");
+}
+
 std::vector<std::string> command_line(const std::vector<std::string>& args) {
   std::vector<std::string> words = command_prefix();
   words.insert(words.end(), args.begin(), args.end());

@@ -66,6 +66,9 @@ void run_file_cases(std::span<const FileCase> cases);
 /// $BINTOOL_RUNNER (words split at blanks) goes before it, for emulators.
 std::vector<std::string> command_prefix();
 
+/// True when the binary under test is a Windows build (run by an emulator).
+bool testing_windows_build();
+
 /// The whole command line for `args`, and an argv for execv over it (valid
 /// while `words` lives).
 std::vector<std::string> command_line(const std::vector<std::string>& args);

@@ -148,16 +148,23 @@ TEST(Hostile, DevNullReadsAsAnEmptyFile) {
 }
 
 TEST(Hostile, NamesAreTakenAsTheyStand) {
-  Sandbox box;
-  const std::string kNames[] = {"a b", "-x", "--", "\xC3\xA9t\xC3\xA9.bin",
-                                "\x01"};
-  for (const auto& name : kNames) {
-    box.write(name, name);
+  // Windows has no control bytes in names and passes arguments in its own
+  // code page, so there the names stay printable ASCII.
+  std::vector<std::string> names = {"a b", "-x", "--"};
+  if (!testing_windows_build()) {
+    names.insert(names.end(), {"\xC3\xA9t\xC3\xA9.bin", "\x01"});
   }
-  RunResult r =
-      box.run({"L", "a b", "-x", "--", "\xC3\xA9t\xC3\xA9.bin", "\x01", "-o"});
-  EXPECT_EQ(r.out, "");
-  EXPECT_EQ(box.read("-o"), "a b-x--\xC3\xA9t\xC3\xA9.bin\x01");
+  Sandbox box;
+  std::string joined;
+  std::vector<std::string> args = {"L"};
+  for (const auto& name : names) {
+    box.write(name, name);
+    joined += name;
+    args.push_back(name);
+  }
+  args.push_back("-o");
+  EXPECT_EQ(box.run(args).out, "");
+  EXPECT_EQ(box.read("-o"), joined);
   EXPECT_EQ(box.run({"K", "-x"}).out,
             "Length=2H (2 DEC)\nChecksum=      A5 (A5)-Checksum=00A5");
   EXPECT_EQ(box.run({"C", "a b", "-o"}).out,

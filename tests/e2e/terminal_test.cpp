@@ -68,6 +68,11 @@ int finish(Terminal& t) {
 }
 
 TEST(Terminal, OneKeyGoesOnEscStopsAndTheModeIsRestored) {
+  if (testing_windows_build()) {
+    GTEST_SKIP() << "a pseudo-terminal is no Windows console; the Windows "
+                    "prompt reads keys with _getch, which the emulator feeds "
+                    "from no terminal";
+  }
   Sandbox box;
   box.write("a", std::string(80, 'a'));
   box.write("b", std::string(80, 'b'));
