@@ -4,28 +4,28 @@
 #include <utility>
 
 #include "app/conventions.h"
-#include "app/file.h"
 #include "app/messages.h"
+#include "io/file.h"
 
 namespace bintool {
 
 int64_t BinaryTool::file_length(const char* name) {
   File file = File::open(name, OpenMode::kRead);
-  int64_t length = file ? file.size() : -1;
-  if (length < 0) {
-    return fail(kCantOpenFile);
-  }
-  return length;
+  int64_t length = file ? file.size() : kFailed;
+  return length < 0 ? fail(kCantOpenFile) : length;
 }
 
-File BinaryTool::open_measured(const char* name, int64_t& length) {
+BinaryTool::Measured BinaryTool::open_measured(const char* name) {
   File file = File::open(name, OpenMode::kRead);
   if (!file) {
     fail(kCantOpenFile);
-    return File();
+    return {};
   }
-  length = file_length(name);
-  return length < 0 ? File() : std::move(file);
+  int64_t length = file_length(name);
+  if (length < 0) {
+    return {};
+  }
+  return {std::move(file), length};
 }
 
 }  // namespace bintool

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/file.h"
+#include "io/file.h"
 
 namespace bintool {
 
@@ -44,7 +44,11 @@ class BinaryTool {
   /// Opens `name` for reading and measures it, for the commands that read a
   /// file through a stream of their own. A false File after the one message
   /// "Can't open file\n" when either step fails.
-  File open_measured(const char* name, int64_t& length);
+  struct Measured {
+    File file;
+    int64_t length;
+  };
+  Measured open_measured(const char* name);
 };
 
 }  // namespace bintool

@@ -4,13 +4,18 @@
 
 #include <cstdio>
 
-#include "app/file.h"
 #include "app/messages.h"
+#include "io/file.h"
 
 namespace bintool {
 
 void print(std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
+  // Nobody reads what follows a failed write (a full disk, a reader that
+  // went away), so the run ends there.
+  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+      std::ferror(stdout) != 0) {
+    end_run();
+  }
 }
 
 void require_args(int argc, int minimum, const char* message) {
@@ -22,7 +27,11 @@ void require_args(int argc, int minimum, const char* message) {
 
 int fail(const char* message) {
   print(message);
-  return -1;
+  return kFailed;
+}
+
+int fail_copy(CopyEnd end) {
+  return fail(end == CopyEnd::kReadFailed ? kCantReadFile : kCantWriteToFile);
 }
 
 bool refuse_same_file(const char* source, const char* destination) {

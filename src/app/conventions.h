@@ -5,7 +5,13 @@
 
 #include <string_view>
 
+#include "io/block_copy.h"
+
 namespace bintool {
+
+/// A handler's result: done, or failed after its message was printed.
+inline constexpr int kDone = 0;
+inline constexpr int kFailed = -1;
 
 /// Flushes standard output and ends the process with status 0. The only way
 /// a command ends the process early; open streams are flushed by the C
@@ -13,16 +19,22 @@ namespace bintool {
 /// build can end a run without ending the process.
 [[noreturn]] void end_run();
 
-/// Writes `text` to standard output as it stands, NUL bytes included.
+/// Writes `text` to standard output as it stands, NUL bytes included. When
+/// standard output fails, ends the run.
 void print(std::string_view text);
 
 /// Checks the argument count before anything is touched: below `minimum`
 /// prints `message` and ends the run.
 void require_args(int argc, int minimum, const char* message);
 
-/// Prints `message` and returns -1, the result of a reported failure. Every
-/// stream the handler holds is closed when the handler returns.
+/// Prints `message` and returns kFailed, the result of a reported failure.
+/// Every stream the handler holds is closed when the handler returns.
 int fail(const char* message);
+
+/// Prints what stopped a copy ("Can't read file\n" or "Can't write to
+/// file\n") and returns kFailed. For kDone the failure was the destination's
+/// close.
+int fail_copy(CopyEnd end);
 
 /// The fix for commands that would empty a file they still have to read:
 /// true (after printing the refusal) when `destination` is the same existing

@@ -4,6 +4,8 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#else
+#include <csignal>
 #endif
 
 #include "app/dispatch.h"
@@ -12,6 +14,12 @@ int main(int argc, char* argv[]) {
 #ifdef _WIN32
   // Bytes reach standard output unchanged: H writes its own CR LF.
   _setmode(_fileno(stdout), _O_BINARY);
+#else
+  // A reader that goes away (bintool H f | head) or a file size limit fails
+  // the write that meets it, which the command reports, instead of killing
+  // the process.
+  std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
 #endif
   int status = bintool::run(argc, argv);
   std::fflush(stdout);

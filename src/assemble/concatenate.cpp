@@ -1,24 +1,27 @@
 // L: join source files, in argument order, into one destination.
 #include "app/binary_tool.h"
-#include "app/buffer.h"
 #include "app/conventions.h"
-#include "app/file.h"
 #include "app/messages.h"
-#include "assemble/block_copy.h"
+#include "io/block_copy.h"
+#include "io/buffer.h"
+#include "io/file.h"
 
 namespace bintool {
 
 int BinaryTool::concatenate(int argc, char* argv[]) {
   require_args(argc, 4, kTooFewParams);
   const char* destination = argv[argc - 1];
-  // Creating the destination empties it, so a destination that is also a
-  // source would lose its bytes before they are read.
+  // Creating the destination empties it, so it is created only once every
+  // source is known to open, and never when it is a source itself.
   for (int i = 2; i < argc - 1; ++i) {
     if (refuse_same_file(argv[i], destination)) {
-      return -1;
+      return kFailed;
+    }
+    if (!File::open(argv[i], OpenMode::kRead)) {
+      return fail(kFileCouldNotBeOpened);
     }
   }
-  Buffer block = Buffer::allocate_halving(kBlockSize, 4096);
+  Buffer block = Buffer::allocate(kBlockSize);
   if (!block) {
     return fail(kCantCreateBuffer);
   }
@@ -31,19 +34,15 @@ int BinaryTool::concatenate(int argc, char* argv[]) {
     if (!in) {
       return fail(kFileCouldNotBeOpened);
     }
-    // A source that did not exist until the destination was created under
-    // its name would be read while it grows, without end.
-    if (same_file(in, out)) {
-      return fail(kSameFile);
-    }
-    if (copy_bytes(in, out, kToEnd, block.span()).write_failed) {
-      return fail(kCantWriteToFile);
+    if (CopyEnd end = copy_bytes(in, out, kToEnd, block.span());
+        end != CopyEnd::kDone) {
+      return fail_copy(end);
     }
   }
   if (!out.close()) {
     return fail(kCantWriteToFile);
   }
-  return 0;
+  return kDone;
 }
 
 }  // namespace bintool

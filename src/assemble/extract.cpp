@@ -1,11 +1,11 @@
 // I: copy a range of a source, from an address, into a new file.
 #include "app/binary_tool.h"
-#include "app/buffer.h"
 #include "app/conventions.h"
-#include "app/file.h"
 #include "app/messages.h"
-#include "assemble/block_copy.h"
 #include "assemble/ranges.h"
+#include "io/block_copy.h"
+#include "io/buffer.h"
+#include "io/file.h"
 
 namespace bintool {
 
@@ -13,8 +13,7 @@ int BinaryTool::extract(int argc, char* argv[]) {
   require_args(argc, 4, kTooFewParams);
   const char* source = argv[2];
   const char* destination = argv[3];
-  ExtractRange range = extract_range(argc, argc > 4 ? argv[4] : nullptr,
-                                     argc > 5 ? argv[5] : nullptr);
+  ExtractRange range = extract_range(argc, argv);
   // A missing source is reported twice: here and by the open below. One
   // that opens but cannot be measured (a pipe) is reported once.
   int64_t length = file_length(source);
@@ -23,12 +22,12 @@ int BinaryTool::extract(int argc, char* argv[]) {
     return fail(kCantCreateFile);
   }
   if (length < 0) {
-    return -1;
+    return kFailed;
   }
   if (refuse_same_file(source, destination)) {
-    return -1;
+    return kFailed;
   }
-  Buffer block = Buffer::allocate_halving(kBlockSize, 4096);
+  Buffer block = Buffer::allocate(kBlockSize);
   if (!block) {
     return fail(kCantCreateBuffer);
   }
@@ -39,13 +38,13 @@ int BinaryTool::extract(int argc, char* argv[]) {
   // An address past the end leaves nothing to read: the destination stays
   // empty.
   if (!in.seek(range.address)) {
-    return 0;
+    return kDone;
   }
-  if (copy_bytes(in, out, range.limit, block.span()).write_failed ||
-      !out.close()) {
-    return fail(kCantWriteToFile);
+  CopyEnd end = copy_bytes(in, out, range.limit, block.span());
+  if (end != CopyEnd::kDone || !out.close()) {
+    return fail_copy(end);
   }
-  return 0;
+  return kDone;
 }
 
 }  // namespace bintool

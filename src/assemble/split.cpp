@@ -1,11 +1,11 @@
 // R: cut one source into equal pieces, one per destination.
 #include "app/binary_tool.h"
-#include "app/buffer.h"
 #include "app/conventions.h"
-#include "app/file.h"
 #include "app/messages.h"
-#include "assemble/block_copy.h"
 #include "assemble/ranges.h"
+#include "io/block_copy.h"
+#include "io/buffer.h"
+#include "io/file.h"
 
 namespace bintool {
 
@@ -13,20 +13,20 @@ int BinaryTool::split(int argc, char* argv[]) {
   require_args(argc, 4, kTooFewParams);
   const char* source = argv[2];
   int64_t length = file_length(source);
-  uint64_t take = piece_read_length(length, argc - 3);
   File in = File::open(source, OpenMode::kRead);
   if (!in) {
     return fail(kCantCreateFile);
   }
   if (length < 0) {
-    return -1;
+    return kFailed;
   }
+  uint64_t take = piece_read_length(length, argc - 3);
   for (int i = 3; i < argc; ++i) {
     if (refuse_same_file(source, argv[i])) {
-      return -1;
+      return kFailed;
     }
   }
-  Buffer block = Buffer::allocate_halving(kBlockSize, 4096);
+  Buffer block = Buffer::allocate(kBlockSize);
   if (!block) {
     return fail(kCantCreateBuffer);
   }
@@ -35,11 +35,12 @@ int BinaryTool::split(int argc, char* argv[]) {
     if (!out) {
       return fail(kFileCouldNotBeOpened);
     }
-    if (copy_bytes(in, out, take, block.span()).write_failed || !out.close()) {
-      return fail(kCantWriteToFile);
+    CopyEnd end = copy_bytes(in, out, take, block.span());
+    if (end != CopyEnd::kDone || !out.close()) {
+      return fail_copy(end);
     }
   }
-  return 0;
+  return kDone;
 }
 
 }  // namespace bintool

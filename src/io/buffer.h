@@ -1,6 +1,6 @@
 // Heap blocks whose request may fail, obtained without exceptions.
-#ifndef BINTOOL_APP_BUFFER_H_
-#define BINTOOL_APP_BUFFER_H_
+#ifndef BINTOOL_IO_BUFFER_H_
+#define BINTOOL_IO_BUFFER_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -9,8 +9,13 @@
 
 namespace bintool {
 
-/// The working block size of the streaming commands.
+/// The working block size of the streaming commands. A test build shrinks it
+/// (BINTOOL_BLOCK_SIZE), so that small files already span many blocks.
+#ifdef BINTOOL_BLOCK_SIZE
+inline constexpr size_t kBlockSize = BINTOOL_BLOCK_SIZE;
+#else
 inline constexpr size_t kBlockSize = size_t{1} << 17;
+#endif
 
 /// An owned, uninitialised byte block. Empty (size 0, null) when the request
 /// failed.
@@ -20,10 +25,6 @@ class Buffer {
 
   /// Exactly `size` bytes, or an empty Buffer when they cannot be had.
   static Buffer allocate(size_t size);
-
-  /// `wanted` bytes, or half that while the request fails, never fewer than
-  /// `minimum`; an empty Buffer when not even `minimum` bytes can be had.
-  static Buffer allocate_halving(size_t wanted, size_t minimum);
 
   uint8_t* data() const { return data_.get(); }
   size_t size() const { return size_; }
@@ -40,4 +41,4 @@ class Buffer {
 
 }  // namespace bintool
 
-#endif  // BINTOOL_APP_BUFFER_H_
+#endif  // BINTOOL_IO_BUFFER_H_

@@ -1,5 +1,5 @@
 // RAII ownership of one file stream, and file identity.
-#include "app/file.h"
+#include "io/file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -50,8 +50,8 @@ bool is_regular(int fd, int64_t& size) {
 
 // Which file a name or an open descriptor leads to, whatever the path.
 struct Identity {
-  uint64_t device = 0;
-  uint64_t index = 0;
+  uint64_t device;
+  uint64_t index;
   bool operator==(const Identity&) const = default;
 };
 
@@ -114,20 +114,9 @@ const char* mode_text(OpenMode mode) {
 File::File(File&& other) noexcept
     : stream_(std::exchange(other.stream_, nullptr)) {}
 
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    close();
-    stream_ = std::exchange(other.stream_, nullptr);
-  }
-  return *this;
-}
-
 File::~File() { close(); }
 
 File File::open(const char* path, OpenMode mode) {
-  if (path == nullptr) {
-    return File();
-  }
 #ifdef _WIN32
   // Windows opens no directory as a file, and has no named pipes to wait on.
   std::FILE* stream = std::fopen(path, mode_text(mode));
@@ -159,15 +148,18 @@ File File::open(const char* path, OpenMode mode) {
   return File(stream);
 }
 
-int File::descriptor() const {
-  return stream_ == nullptr ? -1 : fileno(stream_);
-}
+int File::descriptor() const { return fileno(stream_); }
 
-size_t File::read(std::span<uint8_t> into) {
-  if (stream_ == nullptr || into.empty()) {
-    return 0;
+std::optional<size_t> File::read(std::span<uint8_t> into) {
+  if (stream_ == nullptr) {
+    return std::nullopt;
   }
-  return std::fread(into.data(), 1, into.size(), stream_);
+  size_t got =
+      into.empty() ? 0 : std::fread(into.data(), 1, into.size(), stream_);
+  if (std::ferror(stream_) != 0) {
+    return std::nullopt;
+  }
+  return got;
 }
 
 bool File::write(std::span<const uint8_t> bytes) {
@@ -243,17 +235,11 @@ bool File::close() {
 }
 
 bool same_file(const File& a, const File& b) {
-  if (a.descriptor() < 0 || b.descriptor() < 0) {
-    return false;
-  }
   std::optional<Identity> first = identity_of(a.descriptor());
   return first && first == identity_of(b.descriptor());
 }
 
 bool same_file(const char* a, const char* b) {
-  if (a == nullptr || b == nullptr) {
-    return false;
-  }
   std::optional<Identity> first = identity_of(a);
   return first && first == identity_of(b);
 }

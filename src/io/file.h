@@ -1,10 +1,12 @@
-// RAII ownership of one file stream, and file identity.
-#ifndef BINTOOL_APP_FILE_H_
-#define BINTOOL_APP_FILE_H_
+// RAII ownership of one file stream, and file identity. Nothing here knows
+// the tool: every command stands on it.
+#ifndef BINTOOL_IO_FILE_H_
+#define BINTOOL_IO_FILE_H_
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <span>
 
 namespace bintool {
@@ -22,7 +24,7 @@ class File {
  public:
   File() = default;
   File(File&& other) noexcept;
-  File& operator=(File&& other) noexcept;
+  File& operator=(File&& other) = delete;
   File(const File&) = delete;
   File& operator=(const File&) = delete;
   ~File();
@@ -33,12 +35,13 @@ class File {
 
   explicit operator bool() const { return stream_ != nullptr; }
 
-  /// The system's descriptor of the open file, -1 when there is none.
+  /// The system's descriptor of the open file.
   int descriptor() const;
 
-  /// Reads until `into` is full or the file ends (a read error counts as
-  /// the end). Returns the number of bytes read.
-  size_t read(std::span<uint8_t> into);
+  /// Reads until `into` is full or the file ends, and returns the number of
+  /// bytes read: fewer than asked only at the end of the file. No value when
+  /// the system reported an error (a bad medium), which is never an end.
+  std::optional<size_t> read(std::span<uint8_t> into);
 
   /// Writes all of `bytes`; false when the system stored fewer.
   bool write(std::span<const uint8_t> bytes);
@@ -67,7 +70,7 @@ class File {
   std::FILE* stream_ = nullptr;
 };
 
-/// True when both streams are open on the same file (same device and inode).
+/// True when both open streams are on the same file (same device and inode).
 bool same_file(const File& a, const File& b);
 
 /// True when both names lead to the same existing file (same device and
@@ -76,4 +79,4 @@ bool same_file(const char* a, const char* b);
 
 }  // namespace bintool
 
-#endif  // BINTOOL_APP_FILE_H_
+#endif  // BINTOOL_IO_FILE_H_

@@ -1,5 +1,5 @@
 // Heap blocks whose request may fail, obtained without exceptions.
-#include "app/buffer.h"
+#include "io/buffer.h"
 
 #include <new>
 
@@ -23,16 +23,6 @@ Buffer Buffer::allocate(size_t size) {
       ::operator new[](size == 0 ? 1 : size, kAlignment, std::nothrow)));
   buffer.size_ = buffer.data_ ? size : 0;
   return buffer;
-}
-
-Buffer Buffer::allocate_halving(size_t wanted, size_t minimum) {
-  for (size_t size = wanted; size >= minimum && size > 0; size /= 2) {
-    Buffer buffer = allocate(size);
-    if (buffer) {
-      return buffer;
-    }
-  }
-  return Buffer();
 }
 
 }  // namespace bintool

@@ -1,0 +1,26 @@
+// Copying a run of bytes from one stream to another through one block.
+#ifndef BINTOOL_IO_BLOCK_COPY_H_
+#define BINTOOL_IO_BLOCK_COPY_H_
+
+#include <cstdint>
+#include <span>
+
+#include "io/file.h"
+
+namespace bintool {
+
+/// Means "to the end of the source" as the `limit` of copy_bytes.
+inline constexpr uint64_t kToEnd = UINT64_MAX;
+
+/// How a copy ended, when it did not simply run out of bytes.
+enum class CopyEnd { kDone, kReadFailed, kWriteFailed };
+
+/// Copies from the current position of `from` to the current position of
+/// `to`, at most `limit` bytes, stopping early at the end of `from`, at a
+/// failed read or at the first failed write.
+CopyEnd copy_bytes(File& from, File& to, uint64_t limit,
+                   std::span<uint8_t> block);
+
+}  // namespace bintool
+
+#endif  // BINTOOL_IO_BLOCK_COPY_H_
