@@ -4,11 +4,11 @@
 #include <algorithm>
 
 #include "app/binary_tool.h"
-#include "app/buffer.h"
 #include "app/conventions.h"
-#include "app/file.h"
 #include "app/messages.h"
-#include "app/whole_file.h"
+#include "io/buffer.h"
+#include "io/file.h"
+#include "io/whole_file.h"
 #include "lanes/lane_layout.h"
 
 namespace bintool {
@@ -29,7 +29,7 @@ int load_source(WholeFile& source, const char* name, size_t size,
                 bool private_copy) {
   switch (source.load(name, size, private_copy)) {
     case WholeFile::Status::kOk:
-      return 0;
+      return kDone;
     case WholeFile::Status::kCantOpen:
       return fail(kCantOpenFile);
     case WholeFile::Status::kCantRead:
@@ -37,7 +37,7 @@ int load_source(WholeFile& source, const char* name, size_t size,
     case WholeFile::Status::kNoMemory:
       return fail(kCantCreateBuffer);
   }
-  return -1;
+  return kFailed;
 }
 
 // Creates `name` and writes `size` bytes that `fill` produces a block at a
@@ -52,7 +52,9 @@ int write_blocks(const char* name, uint64_t size, std::span<uint8_t> block,
   for (uint64_t first = 0; first < size; first += block.size()) {
     auto out = block.first(
         static_cast<size_t>(std::min<uint64_t>(block.size(), size - first)));
-    fill(first, out);
+    if (!run_guarded([&] { fill(first, out); })) {
+      return fail(kCantReadFile);
+    }
     if (!file.write(out)) {
       return fail(kCantWriteToFile);
     }
@@ -60,7 +62,7 @@ int write_blocks(const char* name, uint64_t size, std::span<uint8_t> block,
   if (!file.close()) {
     return fail(kCantWriteToFile);
   }
-  return 0;
+  return kDone;
 }
 
 int join_eproms(BinaryTool& tool, int argc, char* argv[], JoinLayout layout) {
@@ -70,7 +72,7 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], JoinLayout layout) {
     return fail(kFilesNotTheSameSize);
   }
   if (n <= 0) {
-    return -1;
+    return kFailed;
   }
   // Each word takes two bytes of each EPROM; an odd length has no sound
   // image.
@@ -92,7 +94,7 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], JoinLayout layout) {
   WholeFile second;
   if (load_source(first, argv[2], size, in_place) != 0 ||
       load_source(second, argv[3], size, in_place) != 0) {
-    return -1;
+    return kFailed;
   }
   return write_blocks(argv[4], 2 * uint64_t{size}, block.span(),
                       [&](uint64_t at, std::span<uint8_t> out) {
@@ -104,7 +106,7 @@ int split_image(BinaryTool& tool, int argc, char* argv[], SplitLayout layout) {
   require_args(argc, 5, kTooFewParams);
   int64_t length = tool.file_length(argv[2]);
   if (length <= 0) {
-    return -1;
+    return kFailed;
   }
   if (length > kLargestBuffer) {
     return fail(kCantCreateBuffer);
@@ -117,7 +119,7 @@ int split_image(BinaryTool& tool, int argc, char* argv[], SplitLayout layout) {
   bool in_place = same_file(argv[2], argv[3]) || same_file(argv[2], argv[4]);
   WholeFile image;
   if (load_source(image, argv[2], size, in_place) != 0) {
-    return -1;
+    return kFailed;
   }
   // The first EPROM image is complete on disk before the second is created.
   for (int lane = 0; lane < 2; ++lane) {
@@ -129,7 +131,7 @@ int split_image(BinaryTool& tool, int argc, char* argv[], SplitLayout layout) {
       return result;
     }
   }
-  return 0;
+  return kDone;
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // S and O: join two 8-bit lanes into a 16-bit image, and split it again.
+#include <optional>
+
 #include "app/binary_tool.h"
-#include "app/buffer.h"
 #include "app/conventions.h"
-#include "app/file.h"
 #include "app/messages.h"
+#include "io/buffer.h"
+#include "io/file.h"
 #include "lanes/lane_layout.h"
 
 namespace bintool {
@@ -35,11 +37,11 @@ int BinaryTool::interleave(int argc, char* argv[]) {
   }
   // Sources that open but cannot be measured (pipes) were reported already.
   if (length < 0) {
-    return -1;
+    return kFailed;
   }
   if (refuse_same_file(even_name, image_name) ||
       refuse_same_file(odd_name, image_name)) {
-    return -1;
+    return kFailed;
   }
   Buffer block = Buffer::allocate(4 * kLaneBlock);
   if (!block) {
@@ -53,21 +55,24 @@ int BinaryTool::interleave(int argc, char* argv[]) {
   auto lane_b = block.span().subspan(kLaneBlock, kLaneBlock);
   auto joined = block.span().subspan(2 * kLaneBlock);
   for (;;) {
-    size_t got_a = even.read(lane_a);
-    size_t got_b = odd.read(lane_b);
+    std::optional<size_t> got_a = even.read(lane_a);
+    std::optional<size_t> got_b = odd.read(lane_b);
+    if (!got_a || !got_b) {
+      return fail(kCantReadFile);
+    }
     size_t count =
-        interleave_lanes(lane_a.first(got_a), lane_b.first(got_b), joined);
+        interleave_lanes(lane_a.first(*got_a), lane_b.first(*got_b), joined);
     if (!image.write(joined.first(count))) {
       return fail(kCantWriteToFile);
     }
-    if (got_a < kLaneBlock || got_b < kLaneBlock) {
+    if (*got_a < kLaneBlock || *got_b < kLaneBlock) {
       break;
     }
   }
   if (!image.close()) {
     return fail(kCantWriteToFile);
   }
-  return 0;
+  return kDone;
 }
 
 int BinaryTool::deinterleave(int argc, char* argv[]) {
@@ -83,11 +88,11 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
     return fail(kCantOpenFile);
   }
   if (length < 0) {
-    return -1;
+    return kFailed;
   }
   if (refuse_same_file(image_name, even_name) ||
       refuse_same_file(image_name, odd_name)) {
-    return -1;
+    return kFailed;
   }
   Buffer block = Buffer::allocate(4 * kLaneBlock);
   if (!block) {
@@ -106,7 +111,11 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
   uint8_t* lane_a = block.data() + 2 * kLaneBlock;
   uint8_t* lane_b = lane_a + kLaneBlock;
   for (;;) {
-    size_t got = image.read(whole);
+    std::optional<size_t> read = image.read(whole);
+    if (!read) {
+      return fail(kCantReadFile);
+    }
+    size_t got = *read;
     deinterleave_lanes(whole.first(got), lane_a, lane_b);
     if (!even.write({lane_a, (got + 1) / 2}) || !odd.write({lane_b, got / 2})) {
       return fail(kCantWriteToFile);
@@ -118,7 +127,7 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
   if (!even.close() || !odd.close()) {
     return fail(kCantWriteToFile);
   }
-  return 0;
+  return kDone;
 }
 
 }  // namespace bintool

@@ -36,52 +36,55 @@ void deinterleave_lanes(std::span<const uint8_t> image, uint8_t* even,
 namespace {
 
 // Bytes of half `half` of the word-distributed image W, from offset r of
-// that half on: the words (E1[2t + half], E2[2t + half]) one after another.
+// that half on: the words (E1[2t + half], E2[2t + half]) one after another,
+// so W byte r is E1[r + half] for even r and E2[r - 1 + half] for odd r.
 void fill_words(std::span<const uint8_t> e1, std::span<const uint8_t> e2,
                 size_t half, size_t r, std::span<uint8_t> out) {
-  size_t k = 0;
-  if (r % 2 != 0 && k < out.size()) {
-    out[k++] = e2[r - 1 + half];
-    ++r;
+  size_t o = 0;
+  if (r % 2 != 0 && o < out.size()) {
+    out[o++] = e2[r++ - 1 + half];
   }
-  size_t words = (out.size() - k) / 2;
+  // Whole words in a loop the compiler can widen; r + half is at most n.
+  size_t words = (out.size() - o) / 2;
   const uint8_t* first = e1.data() + r + half;
   const uint8_t* second = e2.data() + r + half;
-  uint8_t* to = out.data() + k;
+  uint8_t* to = out.data() + o;
   for (size_t w = 0; w < words; ++w) {
     to[2 * w] = first[2 * w];
     to[2 * w + 1] = second[2 * w];
   }
-  k += 2 * words;
+  o += 2 * words;
   r += 2 * words;
-  if (k < out.size()) {
-    out[k] = e1[r + half];
+  if (o < out.size()) {
+    out[o] = e1[r + half];
   }
 }
 
-// Where byte j of the middle-quarter exchange comes from, and how far that
-// shift holds: quarters of `quarter` bytes, the second and third exchanged.
-struct Shift {
-  int64_t by;
-  size_t until;  // first j with another shift
+// The middle-quarter exchange of the program board, quarters of `quarter`
+// bytes (the rest past four quarters stays): byte j comes from byte `from`,
+// and so does every later byte, one for one, up to `until`.
+struct QuarterRun {
+  size_t from;
+  size_t until;
 };
 
-Shift exchange_shift(size_t j, size_t quarter) {
-  if (quarter == 0 || j >= 3 * quarter) {
-    return {0, SIZE_MAX};
-  }
+QuarterRun exchanged(size_t j, size_t quarter) {
   if (j < quarter) {
-    return {0, quarter};
+    return {j, quarter};
   }
   if (j < 2 * quarter) {
-    return {static_cast<int64_t>(quarter), 2 * quarter};
+    return {j + quarter, 2 * quarter};
   }
-  return {-static_cast<int64_t>(quarter), 3 * quarter};
+  if (j < 3 * quarter) {
+    return {j - quarter, 3 * quarter};
+  }
+  return {j, SIZE_MAX};
 }
 
-// How many positions from, from + 2, from + 4, ... lie below `until`.
-size_t pairs_before(size_t until, size_t from) {
-  return until == SIZE_MAX ? SIZE_MAX : (until - from + 1) / 2;
+// How many of the positions from, from + 2, from + 4, ... lie below `until`.
+size_t every_other(size_t from, size_t until) {
+  size_t span = until - from;
+  return span / 2 + span % 2;
 }
 
 }  // namespace
@@ -90,50 +93,47 @@ void heber_program_join(std::span<const uint8_t> e1,
                         std::span<const uint8_t> e2, uint64_t first,
                         std::span<uint8_t> out) {
   size_t n = e1.size();
-  size_t quarter = n / 2;
-  size_t j = static_cast<size_t>(first);
-  for (size_t k = 0; k < out.size();) {
-    Shift shift = exchange_shift(j, quarter);
-    size_t count = std::min(out.size() - k, shift.until - j);
-    size_t p = j + static_cast<size_t>(shift.by);
-    size_t half = p >= n ? 1 : 0;
-    fill_words(e1, e2, half, p - half * n, out.subspan(k, count));
+  auto j = static_cast<size_t>(first);
+  // Quarters are n / 2 bytes, so none straddles the two halves of W.
+  for (size_t o = 0; o < out.size();) {
+    QuarterRun run = exchanged(j, n / 2);
+    size_t count = std::min(out.size() - o, run.until - j);
+    size_t half = run.from >= n ? 1 : 0;
+    fill_words(e1, e2, half, run.from - half * n, out.subspan(o, count));
     j += count;
-    k += count;
+    o += count;
   }
 }
 
 void heber_program_split(std::span<const uint8_t> image, int lane,
                          uint64_t first, std::span<uint8_t> out) {
-  size_t h = image.size() / 2;
+  size_t half = image.size() / 2;
   size_t quarter = image.size() / 4;
   auto side = static_cast<size_t>(lane);
-  size_t k = static_cast<size_t>(first);
-  size_t end = k + out.size();
-  uint8_t* to = out.data();
-  // Even k reads B[k + lane] and odd k reads B[h + k - 1 + lane]; both climb
-  // by 2 for each pair, so a run of pairs keeps both shifts.
-  while (k < end) {
-    size_t pair = k & ~size_t{1};
-    size_t from_even = pair + side;
-    size_t from_odd = h + pair + side;
-    Shift even = exchange_shift(from_even, quarter);
-    Shift odd = exchange_shift(from_odd, quarter);
-    size_t pairs = std::min(pairs_before(even.until, from_even),
-                            pairs_before(odd.until, from_odd));
-    size_t run_end = pairs >= (end - pair + 1) / 2 ? end : pair + 2 * pairs;
-    const uint8_t* even_at = image.data() + from_even + even.by - pair;
-    const uint8_t* odd_at = image.data() + from_odd + odd.by - pair - 1;
-    if (k % 2 != 0 && k < run_end) {
-      *to++ = odd_at[k++];
+  auto k = static_cast<size_t>(first);
+  // Output bytes go in pairs from an even k: B[pair + side], then
+  // B[half + pair + side]. Each run keeps both of them inside one quarter.
+  for (size_t o = 0; o < out.size();) {
+    size_t pair = k - k % 2;
+    QuarterRun even = exchanged(pair + side, quarter);
+    QuarterRun odd = exchanged(half + pair + side, quarter);
+    size_t pairs =
+        std::min({every_other(pair + side, even.until),
+                  every_other(half + pair + side, odd.until), out.size()});
+    size_t i = k - pair;
+    size_t stop = std::min(2 * pairs, i + out.size() - o);
+    if (i == 1) {
+      out[o++] = image[odd.from];
+      i = 2;
     }
-    for (; k + 1 < run_end; k += 2) {
-      *to++ = even_at[k];
-      *to++ = odd_at[k + 1];
+    for (; i + 1 < stop; i += 2) {
+      out[o++] = image[even.from + i];
+      out[o++] = image[odd.from + i];
     }
-    if (k < run_end) {
-      *to++ = even_at[k++];
+    if (i < stop) {
+      out[o++] = image[even.from + i++];
     }
+    k = pair + i;
   }
 }
 
