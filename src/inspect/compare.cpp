@@ -2,14 +2,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "app/binary_tool.h"
-#include "app/buffer.h"
 #include "app/conventions.h"
-#include "app/file.h"
 #include "app/messages.h"
 #include "inspect/pause_prompt.h"
 #include "inspect/text_format.h"
+#include "io/buffer.h"
+#include "io/file.h"
 
 namespace bintool {
 namespace {
@@ -22,9 +23,6 @@ constexpr size_t kSlice = 64;
 // at byte by byte.
 void list_differences(const uint8_t* a, const uint8_t* b, size_t count,
                       uint64_t offset, PagedOutput& out) {
-  if (std::memcmp(a, b, count) == 0) {
-    return;
-  }
   for (size_t start = 0; start < count; start += kSlice) {
     size_t size = std::min(kSlice, count - start);
     if (std::memcmp(a + start, b + start, size) == 0) {
@@ -43,22 +41,20 @@ void list_differences(const uint8_t* a, const uint8_t* b, size_t count,
 
 int BinaryTool::compare(int argc, char* argv[]) {
   require_args(argc, 4, kTooFewParams);
-  int64_t length = 0;
-  int64_t second_length = 0;
-  File first = open_measured(argv[2], length);
+  auto [first, length] = open_measured(argv[2]);
   if (!first) {
-    return -1;
+    return kFailed;
   }
-  File second = open_measured(argv[3], second_length);
+  auto [second, second_length] = open_measured(argv[3]);
   if (!second) {
-    return -1;
+    return kFailed;
   }
   if (length != second_length) {
     // No line end follows: whatever the console prints next continues it.
     std::printf(kLengthsDifferFormat, argv[2], argv[3]);
     end_run();
   }
-  Buffer block = Buffer::allocate_halving(kBlockSize, 2 * kSlice);
+  Buffer block = Buffer::allocate(kBlockSize);
   if (!block) {
     return fail(kCantCreateBuffer);
   }
@@ -70,7 +66,13 @@ int BinaryTool::compare(int argc, char* argv[]) {
   uint64_t left = static_cast<uint64_t>(length);
   while (left > 0) {
     size_t want = static_cast<size_t>(std::min<uint64_t>(half, left));
-    size_t got = std::min(first.read({a, want}), second.read({b, want}));
+    std::optional<size_t> got_a = first.read({a, want});
+    std::optional<size_t> got_b = second.read({b, want});
+    if (!got_a || !got_b) {
+      out.flush();
+      return fail(kCantReadFile);
+    }
+    size_t got = std::min(*got_a, *got_b);
     list_differences(a, b, got, offset, out);
     if (got < want) {
       break;
@@ -78,7 +80,7 @@ int BinaryTool::compare(int argc, char* argv[]) {
     offset += got;
     left -= got;
   }
-  return 0;
+  return kDone;
 }
 
 }  // namespace bintool

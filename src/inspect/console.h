@@ -6,6 +6,11 @@ namespace bintool {
 
 inline constexpr int kEscapeKey = 27;
 
+/// True when standard input is a terminal but standard output is not (it
+/// goes to a file or a pipe): nobody sees a prompt there, so nobody should
+/// have to answer it.
+bool prompt_unseen();
+
 /// While it lives, a terminal on standard input delivers single key presses
 /// without echo and without waiting for Enter; its settings are put back when
 /// the guard ends, and also when the process is interrupted or stopped

@@ -37,6 +37,10 @@ int read_byte() {
 
 }  // namespace
 
+bool prompt_unseen() {
+  return isatty(STDIN_FILENO) != 0 && isatty(STDOUT_FILENO) == 0;
+}
+
 RawKeyboard::RawKeyboard() {
   if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &g_saved_mode) != 0) {
     return;

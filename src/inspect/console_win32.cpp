@@ -8,6 +8,10 @@
 
 namespace bintool {
 
+bool prompt_unseen() {
+  return _isatty(_fileno(stdin)) != 0 && _isatty(_fileno(stdout)) == 0;
+}
+
 // The console delivers single keys without echo and without Enter by itself.
 RawKeyboard::RawKeyboard() : terminal_(_isatty(_fileno(stdin)) != 0) {}
 

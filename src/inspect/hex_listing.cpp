@@ -1,19 +1,18 @@
 // H: every byte of a file as ">XX" text, eight items to a CR LF line.
 #include <algorithm>
+#include <optional>
 
 #include "app/binary_tool.h"
-#include "app/buffer.h"
 #include "app/conventions.h"
-#include "app/file.h"
 #include "app/messages.h"
 #include "inspect/text_format.h"
+#include "io/buffer.h"
+#include "io/file.h"
 
 namespace bintool {
-namespace {
 
-constexpr size_t kListingBlock = size_t{1} << 18;
-
-}  // namespace
+// Every block but the last starts a line of eight items.
+static_assert(kBlockSize % 8 == 0);
 
 int BinaryTool::hex_listing(int argc, char* argv[]) {
   require_args(argc, 3, kTooFewParamsApostrophe);
@@ -24,29 +23,30 @@ int BinaryTool::hex_listing(int argc, char* argv[]) {
     return fail(kCantOpenFile);
   }
   if (length < 0) {
-    return -1;
+    return kFailed;
   }
-  Buffer block = Buffer::allocate_halving(kListingBlock, 64);
+  Buffer block = Buffer::allocate(kBlockSize);
   if (!block) {
     return fail(kCantCreateBuffer);
   }
   std::string out;
-  out.reserve(block.size() * 4 + block.size() / 8 + 8);
-  uint64_t item = 1;
   uint64_t left = static_cast<uint64_t>(length);
   while (left > 0) {
     size_t want = static_cast<size_t>(std::min<uint64_t>(block.size(), left));
-    size_t got = file.read(block.span().first(want));
-    append_listing(out, block.span().first(got), item);
+    std::optional<size_t> read = file.read(block.span().first(want));
+    if (!read) {
+      return fail(kCantReadFile);
+    }
+    size_t got = *read;
+    append_listing(out, block.span().first(got));
     print(out);
     out.clear();
     if (got < want) {
       break;
     }
-    item += got;
     left -= got;
   }
-  return 0;
+  return kDone;
 }
 
 }  // namespace bintool

@@ -10,20 +10,28 @@
 namespace bintool {
 namespace {
 
-constexpr size_t kFlushSize = size_t{1} << 16;
+// Shows the prompt and waits for its key. The terminal is raw before the
+// prompt shows, so a key pressed at once is neither echoed nor kept waiting
+// for Enter. Nothing here ends the run, which would leave the terminal raw;
+// a prompt that cannot be written is answered as by ESC.
+int prompted_key() {
+  RawKeyboard keyboard;
+  bool shown =
+      std::fputs(kPausePrompt, stdout) >= 0 && std::fflush(stdout) == 0;
+  return shown ? keyboard.read_key() : kEscapeKey;
+}
 
 }  // namespace
 
 void pause_prompt() {
-  int key = 0;
-  {
-    // The terminal is raw before the prompt shows, so a key pressed at once
-    // is neither echoed nor kept waiting for Enter.
-    RawKeyboard keyboard;
+  if (prompt_unseen()) {
+    // Nobody sees a prompt in a file or a pipe: it keeps the bytes a key
+    // press gives, and nothing waits.
     print(kPausePrompt);
-    std::fflush(stdout);
-    key = keyboard.read_key();
+    print("\n");
+    return;
   }
+  int key = prompted_key();
   print("\n");
   if (key == kEscapeKey) {
     end_run();
@@ -35,8 +43,6 @@ void PagedOutput::end_item() {
   if (items_ % page_items_ == 0) {
     flush();
     pause_prompt();
-  } else if (text_.size() >= kFlushSize) {
-    flush();
   }
 }
 

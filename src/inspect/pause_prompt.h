@@ -9,7 +9,8 @@ namespace bintool {
 
 /// Prints the prompt (no line break), flushes standard output, waits for a
 /// key, then prints "\n". ESC ends the run at once with status 0; any other
-/// key, or no keyboard at all, returns to the caller.
+/// key, or no keyboard at all, returns to the caller. A terminal that cannot
+/// see the prompt (standard output goes elsewhere) is not waited for.
 void pause_prompt();
 
 /// Standard output gathered in large writes, with the prompt after every

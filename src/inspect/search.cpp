@@ -1,15 +1,16 @@
 // T: list every offset at which a pattern occurs in a file.
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "app/binary_tool.h"
-#include "app/buffer.h"
 #include "app/conventions.h"
-#include "app/file.h"
 #include "app/messages.h"
 #include "inspect/pattern.h"
 #include "inspect/pause_prompt.h"
 #include "inspect/text_format.h"
+#include "io/buffer.h"
+#include "io/file.h"
 
 namespace bintool {
 namespace {
@@ -21,10 +22,9 @@ constexpr uint64_t kHitsPerPage = 120;
 int BinaryTool::search(int argc, char* argv[]) {
   // A file name with no pattern is as wrong as no file name.
   require_args(argc, 4, kWrongParamCount);
-  int64_t length = 0;
-  File file = open_measured(argv[2], length);
+  auto [file, length] = open_measured(argv[2]);
   if (!file) {
-    return -1;
+    return kFailed;
   }
   ParsedPattern pattern = parse_pattern({argv + 3, argv + argc});
   if (pattern.unclosed) {
@@ -32,8 +32,9 @@ int BinaryTool::search(int argc, char* argv[]) {
   }
   PatternMatcher matcher(pattern.entries);
   size_t overlap = matcher.size() - 1;
-  Buffer block = Buffer::allocate_halving(
-      std::max(kBlockSize, 4 * matcher.size()), 2 * matcher.size());
+  // A block holds the pattern several times over, so every block read
+  // moves the search on.
+  Buffer block = Buffer::allocate(std::max(kBlockSize, 4 * matcher.size()));
   if (!block) {
     return fail(kCantCreateBuffer);
   }
@@ -49,7 +50,13 @@ int BinaryTool::search(int argc, char* argv[]) {
   for (;;) {
     size_t want =
         static_cast<size_t>(std::min<uint64_t>(block.size() - filled, left));
-    size_t got = file.read(block.span().subspan(filled, want));
+    std::optional<size_t> read = file.read(block.span().subspan(filled, want));
+    if (!read) {
+      out.text().push_back('\n');
+      out.flush();
+      return fail(kCantReadFile);
+    }
+    size_t got = *read;
     filled += got;
     left -= got;
     matcher.find(block.span().first(filled), [&](size_t k) {
@@ -65,7 +72,7 @@ int BinaryTool::search(int argc, char* argv[]) {
     filled = keep;
   }
   out.text().push_back('\n');
-  return 0;
+  return kDone;
 }
 
 }  // namespace bintool

@@ -78,6 +78,22 @@ void append_view_offset(std::string& out, uint64_t offset) {
   out.append(": ");
 }
 
+ViewPlan plan_view(int64_t length, uint64_t address, int32_t rows) {
+  // Row counts from 0x8000000 on have never fitted a signed 32-bit count of
+  // bytes.
+  if (rows < 0 || rows >= 0x8000000) {
+    return {0, false, true};
+  }
+  auto start = static_cast<int64_t>(address);
+  if (length >= start + int64_t{rows} * 16) {
+    return {rows, false, false};
+  }
+  // Division truncates toward zero, as it always has: up to 16 bytes past
+  // the end still show one row, up to 31 none.
+  int64_t cut = (length - start) / 16 + 1;
+  return {std::max<int64_t>(cut, 0), true, cut < 0};
+}
+
 void append_view_cells(std::string& out, std::span<const uint8_t> bytes) {
   for (size_t i = 0; i < 16; ++i) {
     if (i < bytes.size()) {
@@ -100,30 +116,12 @@ void append_view_cells(std::string& out, std::span<const uint8_t> bytes) {
   out.push_back('\n');
 }
 
-void append_listing(std::string& out, std::span<const uint8_t> bytes,
-                    uint64_t first_item) {
+void append_listing(std::string& out, std::span<const uint8_t> bytes) {
   size_t start = out.size();
   // Every item is 4 characters but the line's last, which is 5.
-  size_t line_ends = static_cast<size_t>((first_item - 1 + bytes.size()) / 8 -
-                                         (first_item - 1) / 8);
-  out.resize(start + 4 * bytes.size() + line_ends);
+  out.resize(start + 4 * bytes.size() + bytes.size() / 8);
   char* p = out.data() + start;
-  auto phase = static_cast<size_t>((first_item - 1) % 8);
   size_t i = 0;
-  auto item = [&](uint8_t byte) {
-    std::memcpy(p, kItems[byte].data(), 4);
-    if (++phase == 8) {
-      p[3] = '\r';
-      p[4] = '\n';
-      p += 5;
-      phase = 0;
-    } else {
-      p += 4;
-    }
-  };
-  while (i < bytes.size() && phase != 0) {
-    item(bytes[i++]);
-  }
   // Whole lines of eight items, the bulk of any listing.
   for (; i + 8 <= bytes.size(); i += 8) {
     for (size_t k = 0; k < 8; ++k) {
@@ -133,8 +131,8 @@ void append_listing(std::string& out, std::span<const uint8_t> bytes,
     p[32] = '\n';
     p += 33;
   }
-  while (i < bytes.size()) {
-    item(bytes[i++]);
+  for (; i < bytes.size(); ++i, p += 4) {
+    std::memcpy(p, kItems[bytes[i]].data(), 4);
   }
 }
 
