@@ -1,17 +1,16 @@
-// Fuzzes the whole tool: any argument vector, run as a command on a small
-// scratch directory of files, must end cleanly. Input: the arguments after
-// the program name, separated by NUL bytes. A '/' in an argument becomes '_',
-// so no run reaches outside the scratch directory.
-#include <dirent.h>
-#include <fcntl.h>
+// Fuzzes the whole tool: any argument vector, run on a scratch directory of
+// small files, must end cleanly. Input: the arguments after the program
+// name, separated by NUL bytes; '/' becomes '_', so no run leaves the
+// scratch directory.
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -20,8 +19,7 @@
 
 namespace bintool {
 
-// A run that ends early comes back here instead of ending the process, its
-// streams closed on the way out as at any return.
+// A run that ends early comes back here, its streams closed on the way.
 struct RunEnded {};
 
 void end_run() {
@@ -31,100 +29,49 @@ void end_run() {
 
 }  // namespace bintool
 
-namespace {
-
-constexpr size_t kMostArguments = 16;
-constexpr rlim_t kLargestFile = rlim_t{5} << 30;
-
-void write_file(const char* name, const std::string& bytes) {
-  std::FILE* file = std::fopen(name, "wb");
-  if (file != nullptr) {
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-  }
-}
-
-// The same few files before every run: empty, odd, a word-sized image and a
-// longer one, and a directory.
-void reset_scratch() {
-  if (DIR* dir = opendir(".")) {
-    while (dirent* entry = readdir(dir)) {
-      std::string name = entry->d_name;
-      if (name != "." && name != ".." && name != "d") {
-        unlink(name.c_str());
-      }
-    }
-    closedir(dir);
-  }
-  std::string ramp;
-  for (int i = 0; i < 300; ++i) {
-    ramp.push_back(static_cast<char>(i * 7));
-  }
-  write_file("a", "");
-  write_file("b", "\x41\x42\x43\x80\xFF");
-  write_file("c", ramp.substr(0, 64));
-  write_file("e", ramp);
-  mkdir("d", 0755);
-}
-
-char g_scratch[] = "/tmp/bintool-fuzz-XXXXXX";
-
-void remove_scratch() {
-  if (chdir(g_scratch) == 0) {
-    reset_scratch();
-    unlink("a");
-    unlink("b");
-    unlink("c");
-    unlink("e");
-    rmdir("d");
-    rmdir(g_scratch);
-  }
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  if (mkdtemp(g_scratch) == nullptr || chdir(g_scratch) != 0) {
+  char scratch[] = "/tmp/bintool-fuzz-XXXXXX";
+  if (mkdtemp(scratch) == nullptr || chdir(scratch) != 0) {
     std::abort();
   }
-  std::atexit(remove_scratch);
-  // A run that wrote without end would fill the disk: files stop growing at
-  // 5 GiB (room for a sparse file past 4 GiB), where a write fails as on a
-  // full disk, and the fuzzer reports the run as too slow.
-  rlimit size{kLargestFile, kLargestFile};
+  // Files stop growing at 5 GiB (room for a sparse file past 4 GiB), where a
+  // write fails as on a full disk. No keyboard, and nothing printed.
+  rlimit size{rlim_t{5} << 30, rlim_t{5} << 30};
   setrlimit(RLIMIT_FSIZE, &size);
   std::signal(SIGXFSZ, SIG_IGN);
-  // No keyboard, and nothing printed: the prompt goes on at once.
-  int null = open("/dev/null", O_RDWR);
-  dup2(null, STDIN_FILENO);
-  dup2(null, STDOUT_FILENO);
-  return 0;
+  return std::freopen("/dev/null", "r", stdin) &&
+                 std::freopen("/dev/null", "w", stdout)
+             ? 0
+             : 1;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size > 1024) {
-    return 0;
-  }
-  std::vector<std::string> words = {"bintool"};
-  std::string word;
-  for (size_t i = 0; i <= size && words.size() <= kMostArguments; ++i) {
-    if (i == size || data[i] == 0) {
-      words.push_back(word);
-      word.clear();
+  std::vector<std::string> words = {"bintool", ""};
+  for (size_t i = 0; i < size && words.size() <= 16; ++i) {
+    if (data[i] == 0) {
+      words.emplace_back();
     } else {
-      word.push_back(data[i] == '/' ? '_' : static_cast<char>(data[i]));
+      words.back() += data[i] == '/' ? '_' : static_cast<char>(data[i]);
     }
   }
+  // The same files before every run: empty, odd, a word-sized image, a
+  // longer one, and a directory.
+  for (const auto& entry : std::filesystem::directory_iterator(".")) {
+    std::filesystem::remove_all(entry.path());
+  }
+  std::ofstream("a");
+  std::ofstream("b") << "ABC\x80\xFF";
+  std::ofstream("c") << std::string(64, '\x5A');
+  std::ofstream("e") << std::string(300, '\xA5') << "tail";
+  mkdir("d", 0755);
   std::vector<char*> argv;
-  for (auto& w : words) {
-    argv.push_back(w.data());
+  for (auto& word : words) {
+    argv.push_back(word.data());
   }
   argv.push_back(nullptr);
-  reset_scratch();
   try {
     bintool::run(static_cast<int>(words.size()), argv.data());
   } catch (const bintool::RunEnded&) {
   }
-  std::fflush(stdout);
   return 0;
 }

@@ -1,184 +1,133 @@
-// Runs the built bintool in a fresh temporary directory.
+// Runs transcripts: shell sessions with the built bintool.
 #include "e2e/harness.h"
 
-#include <dirent.h>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
-#include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <stdexcept>
-
-extern char** environ;
 
 namespace bintool::test {
 namespace {
 
-std::string slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+namespace fs = std::filesystem;
+
+// Between the commands' outputs: it follows a line end of its own, so an
+// output without one is told apart.
+constexpr char kMark[] = "\n@@ bintool transcript @@ ";
+
+// What every session starts with: `bintool`, and bytes to work on.
+constexpr char kPrelude[] = R"(# A run that hangs fails the session at once: nothing after it can be trusted.
+bintool() {
+  timeout --foreground ${BINTOOL_TIMEOUT:-10} $BINTOOL_RUNNER "$BINTOOL_BIN" "$@"
+  local status=$?
+  [ $status != 124 ] || exit 124
+  return $status
+}
+export -f bintool && export SHELL=/bin/bash
+# N seeded random bytes (N hex), N copies of byte HH, bytes [AT, AT+N).
+rand() { perl -e 'srand $ARGV[1]; print map { chr int rand 256 } 1 .. hex $ARGV[0]' "$@"; }
+fill() { perl -e 'print chr(hex $ARGV[1]) x hex $ARGV[0]' "$@"; }
+slice() { tail -c +$((0x$2 + 1)) "$1" | head -c $((0x$3)); }
+# Moves files onto a medium at m/ whose reads fail from byte 0x1000 on.
+medium() {
+  mkdir -p .medium m && mv "$@" .medium/
+  /usr/bin/python3 "$FAILING_FS" .medium m 4096 >/dev/null 2>&1 &
+  for i in $(seq 1000); do [ -e "m/$1" ] && break; sleep 0.01; done
+}
+trap '[ -d m ] && fusermount -u m' EXIT
+)";
+
+// "\r" and "\xHH" as bytes, in the output of " (esc)" lines.
+std::string unescape(const std::string& text) {
+  std::string bytes;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 2, "\\r") == 0) {
+      bytes += '\r';
+      ++i;
+    } else if (text.compare(i, 2, "\\x") == 0) {
+      bytes += static_cast<char>(std::stoi(text.substr(i + 2, 2), nullptr, 16));
+      i += 3;
+    } else {
+      bytes += text[i];
+    }
+  }
+  return bytes;
 }
 
 }  // namespace
 
-std::vector<std::string> command_prefix() {
-  std::vector<std::string> words;
-  if (const char* runner = std::getenv("BINTOOL_RUNNER")) {
-    std::istringstream split(runner);
-    for (std::string word; split >> word;) {
-      words.push_back(word);
-    }
-  }
+std::string binary_under_test() {
   const char* binary = std::getenv("BINTOOL_BIN");
-  words.push_back(binary != nullptr && *binary != '\0'
-                      ? std::filesystem::absolute(binary).string()
-                      : std::string(BINTOOL_BINARY));
-  return words;
+  return binary != nullptr && *binary != '\0' ? fs::absolute(binary).string()
+                                              : BINTOOL_BINARY;
 }
 
-bool testing_windows_build() {
-  return command_prefix().back().ends_with(".exe");
-}
-
-std::vector<std::string> command_line(const std::vector<std::string>& args) {
-  std::vector<std::string> words = command_prefix();
-  words.insert(words.end(), args.begin(), args.end());
-  return words;
-}
-
-std::vector<char*> argv_of(std::vector<std::string>& words) {
-  std::vector<char*> argv;
-  for (auto& word : words) {
-    argv.push_back(word.data());
-  }
-  argv.push_back(nullptr);
-  return argv;
-}
-
-Sandbox::Sandbox() {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "bintool-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) {
-    throw std::runtime_error("mkdtemp failed");
-  }
-  dir_ = pattern;
-}
-
-Sandbox::~Sandbox() {
-  std::error_code ignored;
-  std::filesystem::remove_all(dir_ + ".io", ignored);
-  std::filesystem::remove_all(dir_, ignored);
-}
-
-void Sandbox::write(const std::string& name, const std::string& bytes) const {
-  std::ofstream out(path(name), std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string Sandbox::read(const std::string& name) const {
-  return slurp(path(name));
-}
-
-bool Sandbox::exists(const std::string& name) const {
-  struct stat info {};
-  return lstat(path(name).c_str(), &info) == 0;
-}
-
-std::map<std::string, std::string> Sandbox::files() const {
-  std::map<std::string, std::string> found;
-  for (const auto& entry : std::filesystem::directory_iterator(dir_)) {
-    if (entry.is_regular_file()) {
-      found[entry.path().filename().string()] = slurp(entry.path().string());
+void run_transcript(const std::string& path) {
+  // A command is "  $ " and its continuations "  > "; its output follows,
+  // indented two blanks, " (esc)" at a line's end for escapes, " (no-eol)"
+  // where no line end follows. Anything else is a comment.
+  struct Command {
+    int line;
+    std::string text;
+    std::string expected;
+  };
+  std::vector<Command> commands;
+  std::ifstream in(path);
+  int number = 0;
+  for (std::string line; std::getline(in, line);) {
+    ++number;
+    if (line.starts_with("  $ ")) {
+      commands.push_back({number, line.substr(4), ""});
+    } else if (line.starts_with("  > ") && !commands.empty()) {
+      commands.back().text += "\n" + line.substr(4);
+    } else if (line.starts_with("  ") && !commands.empty()) {
+      std::string text = line.substr(2);
+      bool end = !text.ends_with(" (no-eol)");
+      text = end ? text : text.substr(0, text.size() - 9);
+      if (text.ends_with(" (esc)")) {
+        text = unescape(text.substr(0, text.size() - 6));
+      }
+      commands.back().expected += text + (end ? "\n" : "");
     }
   }
-  return found;
-}
-
-RunResult Sandbox::run(const std::vector<std::string>& args,
-                       const std::string& input) const {
-  return spawn(args, input, false);
-}
-
-RunResult Sandbox::run_without_input(
-    const std::vector<std::string>& args) const {
-  return spawn(args, "", true);
-}
-
-RunResult Sandbox::spawn(const std::vector<std::string>& args,
-                         const std::string& input, bool close_input) const {
-  // Standard input and output live beside the directory, not in it, so the
-  // files a command leaves are all its own.
-  std::string io = dir_ + ".io";
-  std::filesystem::create_directories(io);
-  std::string in_path = "/dev/null";
-  if (!input.empty()) {
-    in_path = io + "/stdin";
-    std::ofstream(in_path, std::ios::binary) << input;
+  ASSERT_FALSE(commands.empty()) << path;
+  std::string dir = (fs::temp_directory_path() / "bintool-XXXXXX").string();
+  ASSERT_NE(mkdtemp(dir.data()), nullptr);
+  std::string script = kPrelude;
+  for (const Command& command : commands) {
+    script +=
+        command.text + "\nprintf '\\n@@ bintool transcript @@ %s\\n' $?\n";
   }
-  std::string out_path = io + "/stdout";
-
-  std::vector<std::string> words = command_line(args);
-  std::vector<char*> argv = argv_of(words);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  if (close_input) {
-    posix_spawn_file_actions_addclose(&actions, 0);
-  } else {
-    posix_spawn_file_actions_addopen(&actions, 0, in_path.c_str(), O_RDONLY, 0);
-  }
-  posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addchdir_np(&actions, dir_.c_str());
-  pid_t pid = 0;
-  int error =
-      posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (error != 0) {
-    throw std::runtime_error("cannot start " + words[0]);
-  }
-  int wait_status = 0;
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
-  while (waitpid(pid, &wait_status, WNOHANG) == 0) {
-    if (std::chrono::steady_clock::now() > deadline) {
-      kill(pid, SIGKILL);
-      waitpid(pid, &wait_status, 0);
-      break;
+  std::ofstream(dir + ".sh") << script;
+  // $BINTOOL_RUNNER (an emulator) goes to the session as it is.
+  setenv("BINTOOL_BIN", binary_under_test().c_str(), 1);
+  setenv("FAILING_FS", BINTOOL_FAILING_FS, 1);
+  std::string out;
+  std::string shell = "cd " + dir + " && bash " + dir + ".sh </dev/null 2>&1";
+  if (std::FILE* pipe = popen(shell.c_str(), "r")) {
+    char chunk[65536];
+    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) {
+      out.append(chunk, got);
     }
-    usleep(1000);
+    pclose(pipe);
   }
-  RunResult result;
-  result.out = slurp(out_path);
-  result.status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status)
-                                         : 128 + WTERMSIG(wait_status);
-  return result;
-}
-
-void run_file_cases(std::span<const FileCase> cases) {
-  for (const FileCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    Sandbox box;
-    for (const auto& [name, bytes] : c.before) {
-      box.write(name, bytes);
-    }
-    RunResult r = box.run(c.args);
-    EXPECT_EQ(r.out, c.out);
-    EXPECT_EQ(r.status, 0);
-    std::map<std::string, std::string> after = c.before;
-    for (const auto& [name, bytes] : c.changed) {
-      after[name] = bytes;
-    }
-    EXPECT_EQ(box.files(), after);
+  size_t at = 0;
+  for (const Command& command : commands) {
+    size_t mark = std::min(out.find(kMark, at), out.size());
+    size_t from = std::min(mark + std::strlen(kMark), out.size());
+    size_t end = std::min(out.find('\n', from), out.size());
+    std::string status = out.substr(from, end - from);
+    EXPECT_EQ(
+        out.substr(at, mark - at) + (status == "0" ? "" : "[" + status + "]\n"),
+        command.expected)
+        << path << ":" << command.line << ": $ " << command.text;
+    at = std::min(end + 1, out.size());
   }
+  fs::remove_all(dir);
+  fs::remove(dir + ".sh");
 }
 
 }  // namespace bintool::test

@@ -1,0 +1,51 @@
+Transcripts: each file is one bash session in a fresh directory. A command
+is "  $ " (continued by "  > "), and its exact output follows, indented two
+blanks: " (esc)" ends a line written with escapes (\r, \xHH), " (no-eol)"
+one without a line end, and an exit status other than 0 shows as [N].
+Besides bintool the session has rand N SEED, fill N HH, slice FILE AT N
+(numbers in hex) and medium FILE...: see tests/e2e/harness.cpp.
+
+The usage text names the program as it was called.
+
+  $ bintool | sed 's/^.*bintool\(\.exe\)\? # file1/bintool # file1/'
+  
+  bintool # file1 file2 ... (All numbers are HEX) - V.8.0
+  
+  # = L - adding 2 or more files:                 sourc1 sourc2 ... dest
+  # = R - split to 2 or more files:               sourc dest1 dest2 ...
+  # = U - insert source in dest at the address:   sourc dest address
+  # = I - extract part of the file from address:  sourc dest address [length]
+  # = S - combine two 8-bit files to one 16-bit:  sourc1 sourc2 dest
+  # = O - split one 16-bit file to two 8-bit:     sourc dest1 dest2
+  # = T - search in file:                         sourc 'Mi a' f ? 3f 'A' 0B
+  # = K - checksum:                               sourc
+  # = C - compare 2 files:                        sourc1 sourc2
+  # = P - show HEX from address:                  sourc adresa [No. rows]
+  # = H - convert BIN to ASCI (eg. 0xff,...):     sourc >dest
+  # = 1 - convert HEBER 2 eproms to 1       :     sourc1 sourc2 dest
+  # = 2 - convert HEBER 1 eprom to 2        :     sourc dest1 dest2
+  # = 3 - convert HEBER video 2 eproms to 1 :     sourc1 sourc2 dest
+  # = 4 - convert HEBER video 1 eprom to 2  :     sourc dest1 dest2 (no-eol)
+
+Letters match whole arguments in either case; anything else runs nothing.
+
+  $ printf '\x01\x02\xff' > f
+  $ bintool k f
+  Length=3H (3 DEC)
+  Checksum=       2 (2)-Checksum=0002 (no-eol)
+  $ bintool h f
+  >01,>02,>FF, (no-eol)
+  $ for letter in KK 'K ' '' x 0 5; do bintool "$letter" f g h; done; echo *
+  f
+
+Too few arguments: each command's own message, before any file is touched.
+
+  $ { for c in L R U I C; do bintool $c f; done; for c in S O 1 2 3 4; do bintool $c f f; done; } | uniq -c
+       11 error: Too few params !!!
+  $ bintool K; bintool P; bintool H; bintool T f; echo *; od -An -tx1 f
+  error: Suvise malo parametara !!!
+  error: Suvise malo parametara !!!
+  error: Too few param's !!!
+  error: nije dobar broj  parametara !!!
+  f
+   01 02 ff

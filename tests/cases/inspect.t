@@ -1,0 +1,87 @@
+T: the usage example's pattern, and hits that end at or span a block's end.
+
+  $ printf 'xxMi a\x0fU?A\x0b' > f; printf abc > e
+  $ { fill FE 0; printf JK; fill FE 0; printf JK; fill 100 0; } > j
+  $ bintool T f "'Mi" "a'" f '?' 3f "'A'" 0B; bintool T j "'JK'"
+  0001-000002     
+  0001-0000FE     0002-0001FE     
+  $ bintool T j '?' "'K'"; bintool T e '?' '?'; bintool T e "'abc" d; bintool T e "'x'"
+  0001-0000FE     0002-0001FE     
+  0001-000000     0002-000001     
+  error: missing closing quote
+  
+  $ bintool T missing 41; fill 100 41 > a; bintool T a "'$(fill 64 41)'" | grep -o '[0-9]*-[0-9A-F]*' | tail -n 1
+  Can't open file
+  0157-00009C
+
+K: length and the sum of the bytes read as signed values, across blocks.
+
+  $ printf '\x01\x02\xff' > f; printf '\x80' > n; : > z; fill 8001 FF > big
+  $ for file in f n "z extra" big; do bintool K $file; echo; done; bintool K missing
+  Length=3H (3 DEC)
+  Checksum=       2 (2)-Checksum=0002
+  Length=1H (1 DEC)
+  Checksum=FFFFFF80 (FFFFFF80)-Checksum=FF80
+  Length=0H (0 DEC)
+  Checksum=       0 (0)-Checksum=0000
+  Length=8001H (32769 DEC)
+  Checksum=FFFF7FFF (FFFF7FFF)-Checksum=7FFF
+  Can't open file
+
+C: every differing offset, bytes unsigned, across blocks and slices.
+
+  $ fill 400 11 > a; fill 401 11 > c
+  $ { fill 3F 11; printf '\x80\x11'; fill 3F 11; printf '\x22'; fill 80 11; printf '\x33'
+  >   fill 2FD 11; printf '\xfe'; } > b
+  $ bintool C a b ignored; bintool C a a; bintool C missing a; bintool C a missing
+  00003F - 11 <> 80
+  000080 - 11 <> 22
+  000101 - 11 <> 33
+  0003FF - 11 <> FE
+  Can't open file
+  Can't open file
+  $ bintool C a c
+  error: Fajlovi 'a' i 'c' nisu iste duzine (no-eol)
+
+P: 16 bytes a row from an address; the count of rows is decimal, and a window
+past the end is cut to the row that holds the end, after a warning.
+
+  $ { perl -e 'print map chr, 0 .. 15'; printf '\x00A\x80\xff ~.\tabc12345\x7f\x01\x02\x03\x04'; } > f
+  $ bintool P f; bintool P f 10 0x10; echo; bintool P f 0 10
+  00000: 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F   ................
+  00010: 
+  UPOZORENJE: fajl je kraci od adrese + prikaz)
+  00000: 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F   ................
+  00010: 00 41 80 FF 20 7E 2E 09 61 62 63 31 32 33 34 35   .A.. ~..abc12345
+  00020: 7F 01 02 03 04                                    \x7f....            (esc)
+  $ bintool P f 45; bintool P f 0 -1; bintool P missing
+  UPOZORENJE: fajl je kraci od adrese + prikaz)
+  error: BACI RACUNAR KROZ PROZOR !!!!!
+  error: BACI RACUNAR KROZ PROZOR !!!!!
+  Can't open file
+
+H: every byte as ">XX", eight to a CR LF line, the last line unended.
+
+  $ perl -e 'print map chr, 0 .. 8' > g; fill 208 AB > big; : > z
+  $ bintool H g; echo; bintool H big | uniq -c; bintool H z; bintool H missing
+  >00,>01,>02,>03,>04,>05,>06,>07\r (esc)
+  >08,
+       65 >AB,>AB,>AB,>AB,>AB,>AB,>AB,>AB\r (esc)
+  Can't open file
+  Can't open file
+
+A key goes on at a page's prompt, after 120 hits of T or 24 lines of C, and
+so does the end of input; ESC ends the run.
+
+  $ fill 79 61 > a; { fill 19 62; fill 60 61; } > b
+  $ bintool T a 61 <<< x | cut -c 1-32,1889-
+  0001-000000     0002-000001     0119-000076     0120-000077     Pritisni bilo sta za nastavak, ESC - prekid ...
+  0121-000078     
+  $ printf '\e' | bintool T a 61 | tail -c 80
+  0119-000076     0120-000077     Pritisni bilo sta za nastavak, ESC - prekid ...
+  $ bintool C a b <&- | tail -n 3; printf '\e' | bintool C a b | tail -n 2
+  000017 - 61 <> 62
+  Pritisni bilo sta za nastavak, ESC - prekid ...
+  000018 - 61 <> 62
+  000017 - 61 <> 62
+  Pritisni bilo sta za nastavak, ESC - prekid ...

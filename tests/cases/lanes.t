@@ -1,0 +1,85 @@
+O splits an image into its lanes, across blocks, and S joins them again; an
+odd length gives the even lane one byte more.
+
+  $ rand 3F6 6 > img; printf '\x00\x01\x02\x03\x04' > odd
+  $ bintool O img e o && bintool S e o back && cmp back img
+  $ perl -0777 -ne 'print /(.)./gs' img | cmp - e
+  $ bintool O odd e o && od -An -tx1 e o
+   00 02 04 01 03
+
+S and O failures leave the old image, and a lane made before the failure.
+
+  $ printf abc > e; printf abcd > o; echo old > img
+  $ bintool S e o img; bintool S missing o img; bintool S missing other img
+  Files are not same size
+  Can't open file
+  Files are not same size
+  Can't open file
+  Can't open file
+  Can't open file
+  $ bintool S e e ./e; bintool S o o dir/; cat img
+  error: source and destination are the same file
+  Can't create file
+  old
+  $ bintool O missing x y; bintool O o no/x y; bintool O o x no/y; bintool O o x o
+  Can't open file
+  Can't open file
+  Can't open file
+  Can't create file
+  error: source and destination are the same file
+  $ echo *; wc -c < x
+  back e img o odd x
+  0
+
+3 joins two video EPROMs: the second fills the lower half and the first the
+upper, the bytes of every word exchanged; 4 splits such an image, reading
+0xFF past its end.
+
+  $ printf '\xa0\xa1\xa2\xa3' > a; printf '\xb0\xb1\xb2\xb3' > b
+  $ bintool 3 a b j && od -An -tx1 j
+   b1 b0 b3 b2 a1 a0 a3 a2
+  $ printf '\x00\x01\x02\x03\x04\x05' > m; bintool 4 m x y && od -An -tx1 x y
+   04 03 ff 01 00 03
+
+1 joins two program EPROMs: even words, then odd ones, the middle quarters
+exchanged; 2 splits such an image, and keeps its rules for odd lengths.
+
+  $ printf '\xa0\xa1\xa2\xa3\xa4\xa5\xa6\xa7' > a; printf '\xb0\xb1\xb2\xb3\xb4\xb5\xb6\xb7' > b
+  $ bintool 1 a b j && od -An -tx1 j
+   a0 b0 a2 b2 a1 b1 a3 b3 a4 b4 a6 b6 a5 b5 a7 b7
+  $ printf '\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09' > m; bintool 2 m x y && od -An -tx1 x y
+   00 03 04 07 02 01 06 05 08 03
+
+1 to 4 over many blocks: two EPROMs to one image and back, and one image to
+two EPROMs and back.
+
+  $ rand 402 7 > e1; rand 402 8 > e2; rand 804 9 > img
+  $ for c in 1,2 3,4; do
+  >   bintool ${c%,*} e1 e2 m && bintool ${c#*,} m x1 x2 && cmp x1 e1 && cmp x2 e2
+  >   bintool ${c#*,} img y1 y2 && bintool ${c%,*} y1 y2 back && cmp back img
+  > done
+
+1 to 4 read every source whole before they create anything.
+
+  $ printf '\xa0\xa1\xa2\xa3' > a; printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m
+  $ bintool 1 a a a && bintool 4 m m b && od -An -tx1 a m b
+   a0 a0 a1 a1 a2 a2 a3 a3 05 04 07 06 01 00 03 02
+
+1 to 4 failures; empty sources fail silently.
+
+  $ rm -f x y; : > e; printf abc > odd
+  $ bintool 1 e e m2; bintool 2 e x y; bintool 3 a m m2; bintool 1 missing a m2
+  Files are not the same size
+  Can't open file
+  Files are not the same size
+  $ bintool 3 missing other m2; bintool 1 odd odd m2; bintool 2 missing x y
+  Can't open file
+  Can't open file
+  Files must have an even length
+  Can't open file
+  $ bintool 4 odd x dir/; cat x; bintool 2 m y no/y; od -An -tx1 y
+  Can't create file
+  cCan't create file
+   05 04
+  $ ls m2 2>/dev/null; echo *
+  a b back e e1 e2 img j m o odd x x1 x2 y y1 y2

@@ -1,0 +1,21 @@
+The prompt on a terminal: one key without Enter goes on and is not echoed, a
+cursor key is a key like any other, ESC ends the run, and the terminal is
+left as it was found.
+
+  $ fill 50 61 > a; fill 50 62 > b; mkfifo keys
+  $ script -qfec 'bintool C a b; stty -a' /dev/null < keys > shown & exec 3> keys
+  $ upto() { for i in $(seq 1000); do [ $(grep -c -- "$2" shown) -ge $1 ] && break; sleep 0.01; done; }
+  $ upto 1 Pritisni; printf x >&3; upto 2 Pritisni; printf '\e[A' >&3; upto 3 Pritisni; printf '\e' >&3
+  $ upto 1 icanon
+  $ exec 3>&-; wait; tr -d '\r' < shown | grep -c -e '<>' -e 'prekid ...$'
+  75
+  $ grep -o -e ' -*icanon' -e ' -*echo ' shown
+   icanon
+   echo 
+
+A terminal that cannot see the prompt, because the output goes to a pipe,
+is not waited for.
+
+  $ mkfifo silent; exec 4<> silent
+  $ timeout 3 script -qec "bintool C a b | grep -c '<>'" /dev/null < silent
+  80\r (esc)

@@ -1,0 +1,28 @@
+#!/usr/bin/python3
+"""A failing medium: FOLDER, read-only at MOUNT, whose reads fail with EIO
+from byte LIMIT on, as a dying card or stick does, and whose files named
+short* claim 1000H bytes more than they hold, as a file that shrinks does.
+usage: failing_fs.py FOLDER MOUNT LIMIT   (runs until unmounted)"""
+import errno, os, sys
+from fusepy import FUSE, FuseOSError, Operations
+
+
+class Failing(Operations):
+    def getattr(self, path, fh=None):
+        st = os.lstat(sys.argv[1] + path)
+        keys = ('st_mode', 'st_nlink', 'st_uid', 'st_gid', 'st_ino', 'st_mtime')
+        return dict({key: getattr(st, key) for key in keys},
+                    st_size=st.st_size + (0x1000 if '/short' in path else 0))
+
+    def readdir(self, path, fh):
+        return ['.', '..'] + os.listdir(sys.argv[1] + path)
+
+    def read(self, path, size, offset, fh):
+        if offset >= int(sys.argv[3]):
+            raise FuseOSError(errno.EIO)
+        with open(sys.argv[1] + path, 'rb') as f:
+            f.seek(offset)
+            return f.read(min(size, int(sys.argv[3]) - offset))
+
+
+FUSE(Failing(), sys.argv[2], foreground=True, ro=True, direct_io=True)
