@@ -1,4 +1,13 @@
-// The pause prompt's key on POSIX terminals and pipes.
+// The pause prompt's key: POSIX terminals and pipes, Windows consoles and
+// redirected input.
+#include "inspect/console.h"
+
+#ifdef _WIN32
+#include <conio.h>
+#include <io.h>
+
+#include <cstdio>
+#else
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
@@ -6,9 +15,37 @@
 #include <cerrno>
 #include <csignal>
 #include <iterator>
+#endif
 
-#include "inspect/console.h"
+#ifdef _WIN32
+namespace bintool {
 
+bool prompt_unseen() {
+  return _isatty(_fileno(stdin)) != 0 && _isatty(_fileno(stdout)) == 0;
+}
+
+// The console delivers single keys without echo and without Enter by itself.
+RawKeyboard::RawKeyboard() : terminal_(_isatty(_fileno(stdin)) != 0) {}
+
+RawKeyboard::~RawKeyboard() = default;
+
+int RawKeyboard::read_key() {
+  if (!terminal_) {
+    unsigned char byte = 0;
+    return _read(_fileno(stdin), &byte, 1) == 1 ? byte : -1;
+  }
+  int key = _getch();
+  // Function and cursor keys arrive as 0 or 0xE0 and a second code: a key
+  // like any other, never ESC.
+  if (key == 0 || key == 0xE0) {
+    _getch();
+    return 0;
+  }
+  return key;
+}
+
+}  // namespace bintool
+#else
 namespace bintool {
 namespace {
 
@@ -88,3 +125,4 @@ int RawKeyboard::read_key() {
 }
 
 }  // namespace bintool
+#endif
