@@ -34,21 +34,17 @@ uint32_t parse_number(const char* text, unsigned base) {
     negative = *p == '-';
     ++p;
   }
-  // The prefix counts only when a digit follows it; "0x" alone reads as the
-  // digit 0 followed by junk, which gives 0 just the same.
-  if (base == 16 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X') &&
-      digit_value(p[2], 16) >= 0) {
+  // "0x" with no digit after it gives 0, as the digit 0 before junk would.
+  if (base == 16 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
     p += 2;
   }
   uint64_t value = 0;
   bool overflow = false;
   for (int digit = digit_value(*p, base); digit >= 0;
        digit = digit_value(*++p, base)) {
+    // Past 32 bits the value no longer counts, so its own overflow is moot.
     value = value * base + static_cast<unsigned>(digit);
-    if (value > UINT32_MAX) {
-      overflow = true;
-      value = UINT32_MAX;
-    }
+    overflow = overflow || value > UINT32_MAX;
   }
   if (overflow) {
     return UINT32_MAX;

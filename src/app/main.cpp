@@ -21,7 +21,5 @@ int main(int argc, char* argv[]) {
   std::signal(SIGPIPE, SIG_IGN);
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
-  int status = bintool::run(argc, argv);
-  std::fflush(stdout);
-  return status;
+  return bintool::run(argc, argv);
 }

@@ -34,8 +34,6 @@ int BinaryTool::checksum(int argc, char* argv[]) {
     }
     left -= *got;
   }
-  // The file is closed before any of the report appears.
-  file.close();
   print(checksum_report(static_cast<uint64_t>(length), sum));
   return kDone;
 }

@@ -54,18 +54,18 @@ int BinaryTool::compare(int argc, char* argv[]) {
     std::printf(kLengthsDifferFormat, argv[2], argv[3]);
     end_run();
   }
-  Buffer block = Buffer::allocate(kBlockSize);
-  if (!block) {
+  Buffer first_block = Buffer::allocate(kBlockSize);
+  Buffer second_block = Buffer::allocate(kBlockSize);
+  if (!first_block || !second_block) {
     return fail(kCantCreateBuffer);
   }
-  size_t half = block.size() / 2;
-  uint8_t* a = block.data();
-  uint8_t* b = a + half;
+  uint8_t* a = first_block.data();
+  uint8_t* b = second_block.data();
   PagedOutput out(kLinesPerPage);
   uint64_t offset = 0;
   uint64_t left = static_cast<uint64_t>(length);
   while (left > 0) {
-    size_t want = static_cast<size_t>(std::min<uint64_t>(half, left));
+    auto want = static_cast<size_t>(std::min<uint64_t>(kBlockSize, left));
     std::optional<size_t> got_a = first.read({a, want});
     std::optional<size_t> got_b = second.read({b, want});
     if (!got_a || !got_b) {

@@ -44,17 +44,13 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
   if (plan.rows == 0) {
     append_view_offset(out, address);
   }
-  // Bytes past the end of the file are never read; their cells are blank,
-  // and so are those past a file that ends early (it shrank).
-  auto file_bytes = static_cast<uint64_t>(
-      std::max<int64_t>(length - static_cast<int64_t>(address), 0));
+  // Cells past the end of the file are blank, and so are those past a file
+  // that ends early (it shrank): nothing is read after a short read.
   bool readable = file.seek(address);
   auto rows = static_cast<uint64_t>(plan.rows);
   for (uint64_t row = 0; row < rows;) {
     size_t block_rows = std::min<uint64_t>(rows - row, kRowsPerBlock);
-    uint64_t at = row * kRowBytes;
-    auto want = static_cast<size_t>(std::min<uint64_t>(
-        block_rows * kRowBytes, file_bytes > at ? file_bytes - at : 0));
+    size_t want = block_rows * kRowBytes;
     std::optional<size_t> got = readable ? file.read(block.span().first(want))
                                          : std::optional<size_t>(0);
     if (!got) {

@@ -11,8 +11,8 @@
 namespace bintool {
 
 struct PatternEntry {
-  uint8_t value = 0;      // the byte required; 0 and unused for a wildcard
-  bool wildcard = false;  // matches any byte
+  uint8_t value;  // the byte required; 0 and unused for a wildcard
+  bool wildcard;  // matches any byte
 
   bool operator==(const PatternEntry&) const = default;
 };

@@ -16,9 +16,9 @@ namespace {
 // a prompt that cannot be written is answered as by ESC.
 int prompted_key() {
   RawKeyboard keyboard;
-  bool shown =
-      std::fputs(kPausePrompt, stdout) >= 0 && std::fflush(stdout) == 0;
-  return shown ? keyboard.read_key() : kEscapeKey;
+  std::fputs(kPausePrompt, stdout);
+  std::fflush(stdout);
+  return std::ferror(stdout) == 0 ? keyboard.read_key() : kEscapeKey;
 }
 
 }  // namespace

@@ -29,9 +29,9 @@ void append_view_offset(std::string& out, uint64_t offset);
 /// What P prints for a file of `length` bytes from `address`, when `rows`
 /// rows were asked for (the decimal count read as a signed 32-bit value).
 struct ViewPlan {
-  int64_t rows = 0;      // rows to print; with 0 only the offset column shows
-  bool warning = false;  // the window passes the end: the warning comes first
-  bool refused = false;  // print the refusal and end the run, no row
+  int64_t rows;  // rows to print; with 0 only the offset column shows
+  bool warning;  // the window passes the end: the warning comes first
+  bool refused;  // print the refusal and end the run, no row
 };
 
 /// Negative counts and counts of 0x8000000 rows or more are refused. A

@@ -17,11 +17,11 @@ void Buffer::Free::operator()(uint8_t* data) const {
 
 Buffer Buffer::allocate(size_t size) {
   Buffer buffer;
-  // new[] of 0 bytes still gives a unique pointer, so an empty file has a
-  // valid (empty) block.
-  buffer.data_.reset(static_cast<uint8_t*>(
-      ::operator new[](size == 0 ? 1 : size, kAlignment, std::nothrow)));
-  buffer.size_ = buffer.data_ ? size : 0;
+  buffer.data_.reset(
+      static_cast<uint8_t*>(::operator new[](size, kAlignment, std::nothrow)));
+  if (buffer.data_) {
+    buffer.size_ = size;
+  }
   return buffer;
 }
 

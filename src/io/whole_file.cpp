@@ -27,9 +27,6 @@ const uint8_t* map_cached(File&, size_t) { return nullptr; }
 void unmap(const uint8_t*, size_t) {}
 #else
 const uint8_t* map_cached(File& file, size_t size) {
-  if (size == 0) {
-    return nullptr;
-  }
   void* at = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, file.descriptor(), 0);
   if (at == MAP_FAILED) {
     return nullptr;
