@@ -1,7 +1,8 @@
 L joins sources in argument order, across blocks; empty ones add nothing.
 
   $ rand 3F5 1 > c; printf 12 > a; : > e; echo old > d
-  $ bintool L c e a d && cmp d <(cat c a)
+  $ bintool L c e a d && cmp d <(cat c a) && umask 022 && bintool L a n && stat -c %a n
+  644
 
 L creates or empties nothing until every source opens, and refuses a
 destination that is a source.
@@ -12,7 +13,7 @@ destination that is a source.
   error: source and destination are the same file
   Can't create file
   $ echo *; cmp d <(cat c a)
-  a c d e
+  a c d e n
 
 R cuts equal pieces, across blocks; the remainder goes nowhere, and the
 pieces made before a failure stay.
@@ -52,17 +53,19 @@ argument follows the address.
   $ bintool U s u 20 && cmp u <(fill 20 0; fill 10 EE; fill D0 0)
   $ bintool U s u F8 && bintool U s u 20 x && cmp u <(fill 10 EE; fill 10 0; fill 10 EE; fill C8 0; fill 10 EE)
   $ bintool U s u 200 && bintool U e u 0 && cmp u <(fill 10 EE; fill 10 0; fill 10 EE; fill C8 0; fill 10 EE; fill F8 0; fill 10 EE)
-  $ bintool U s missing 20; bintool U missing u; echo *
+  $ bintool U s missing 20; bintool U e missing; bintool U missing u; echo *
+  Can't open file
   Can't open file
   Can't open file
   Can't create file
-  a c d e i i2 s u
+  a c d e i i2 n s u
 
 U into itself copies the bytes as they were before the command.
 
   $ cp c f && bintool U f f 0 && cmp f c
   $ bintool U f f 1 && cmp f <(head -c 1 c; cat c)
   $ cp c f && bintool U f f 10001 && cmp f <(cat c; fill FC0C 0; cat c)
+  $ rand 101 6 > g && cp g f && bintool U f f 5 && cmp f <(head -c 5 g; cat g)
 
 Names are taken as they stand: blanks, dashes, UTF-8 letters.
 

@@ -1,7 +1,7 @@
 Transcripts: each file is one bash session in a fresh directory. A command
 is "  $ " (continued by "  > "), and its exact output follows, indented two
-blanks: " (esc)" ends a line written with escapes (\r, \xHH), " (no-eol)"
-one without a line end, and an exit status other than 0 shows as [N].
+blanks; " (no-eol)" ends a line without a line end, and an exit status other
+than 0 shows as [N].
 Besides bintool the session has rand N SEED, fill N HH, slice FILE AT N
 (numbers in hex) and medium FILE...: see tests/e2e/harness.cpp.
 
@@ -33,8 +33,6 @@ Letters match whole arguments in either case; anything else runs nothing.
   $ bintool k f
   Length=3H (3 DEC)
   Checksum=       2 (2)-Checksum=0002 (no-eol)
-  $ bintool h f
-  >01,>02,>FF, (no-eol)
   $ for letter in KK 'K ' '' x 0 5; do bintool "$letter" f g h; done; echo *
   f
 

@@ -21,14 +21,14 @@ S and O failures leave the old image, and a lane made before the failure.
   error: source and destination are the same file
   Can't create file
   old
-  $ bintool O missing x y; bintool O o no/x y; bintool O o x no/y; bintool O o x o
+  $ : > z; bintool O z z1 z2; bintool O missing x y; bintool O o no/x y; bintool O o x no/y; bintool O o x o
   Can't open file
   Can't open file
   Can't open file
   Can't create file
   error: source and destination are the same file
-  $ echo *; wc -c < x
-  back e img o odd x
+  $ echo *; cat x z1 z2 | wc -c
+  back e img o odd x z z1 z2
   0
 
 3 joins two video EPROMs: the second fills the lower half and the first the
@@ -61,9 +61,10 @@ two EPROMs and back.
 
 1 to 4 read every source whole before they create anything.
 
-  $ printf '\xa0\xa1\xa2\xa3' > a; printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m
-  $ bintool 1 a a a && bintool 4 m m b && od -An -tx1 a m b
-   a0 a0 a1 a1 a2 a2 a3 a3 05 04 07 06 01 00 03 02
+  $ printf '\xa0\xa1\xa2\xa3' > a; cp a a2; cp a d; printf '\xb0\xb1\xb2\xb3' > c; printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m; cp m n
+  $ bintool 1 a d a && bintool 3 c a2 a2 && bintool 4 m m b && bintool 2 n x n && od -An -tx1 a a2 m b x n
+   a0 a0 a1 a1 a2 a2 a3 a3 a1 a0 a3 a2 b1 b0 b3 b2
+   05 04 07 06 01 00 03 02 00 02 04 06 01 03 05 07
 
 1 to 4 failures; empty sources fail silently.
 
@@ -82,4 +83,4 @@ two EPROMs and back.
   cCan't create file
    05 04
   $ ls m2 2>/dev/null; echo *
-  a b back e e1 e2 img j m o odd x x1 x2 y y1 y2
+  a a2 b back c d e e1 e2 img j m n o odd x x1 x2 y y1 y2 z z1 z2

@@ -2,7 +2,8 @@ A failing medium: a read error is reported after what was printed or written
 before it, and nothing is made from bytes that were not read.
 
   $ { fill 10 0; printf JKL; fill 1FED 0; printf JKL; fill FFD 0; } > f
-  $ cp f g; : > z; fill 800 41 > short; medium f short
+  $ cp f g; cp f h; printf '\x01' | dd of=h bs=1 seek=32 conv=notrunc status=none; : > z; fill 800 41 > short; : > short0; fill 1000 41 > long1
+  $ { fill 900 41; printf B; fill 6FF 41; } > long2; medium f short short0 long1 long2
   $ bintool L g m/f l; bintool R m/f r1 r2; bintool I m/f i 800; bintool U m/f z
   Can't read file
   Can't read file
@@ -10,25 +11,26 @@ before it, and nothing is made from bytes that were not read.
   Can't read file
   $ cmp l <(cat g; head -c 4096 g); cmp r1 <(head -c 4096 g); cmp i <(slice g 800 800)
   $ cmp z r1; echo *
-  g i l m r1 z
+  g h i l m r1 z
   $ bintool S m/f g s; bintool O m/f e o; perl -0777 -ne 'print /(.)./gs' r1 | cmp - e
   Can't read file
   Can't read file
-  $ bintool T m/f "'JKL'"; bintool K m/f; bintool C m/f g
+  $ bintool T m/f "'JKL'"; bintool K m/f; bintool C m/f h
   0001-000010     
   Can't read file
   Can't read file
+  000020 - 00 <> 01
   Can't read file
   $ bintool 1 m/f g x; bintool 2 m/f x y; bintool 3 g m/f x; bintool 4 m/f x y; echo *
   Can't read file
   Can't read file
   Can't read file
   Can't read file
-  e g i l m o r1 s z
-  $ bintool H m/f | uniq -c
-        2 >00,>00,>00,>00,>00,>00,>00,>00\r (esc)
-        1 >4A,>4B,>4C,>00,>00,>00,>00,>00\r (esc)
-      509 >00,>00,>00,>00,>00,>00,>00,>00\r (esc)
+  e g h i l m o r1 s z
+  $ bintool H m/f | tr '\r' '~' | uniq -c
+        2 >00,>00,>00,>00,>00,>00,>00,>00~
+        1 >4A,>4B,>4C,>00,>00,>00,>00,>00~
+      509 >00,>00,>00,>00,>00,>00,>00,>00~
         1 Can't read file
   $ bintool P m/f FC0 6
   00FC0: 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00   ................
@@ -50,14 +52,17 @@ ends each command where its bytes end, as it always has.
   $ { fill 800 41; fill 1000 42; } > long; bintool C m/short long; bintool H m/short | wc -c
   8448
   $ bintool L m/short l2; bintool R m/short r3 r4; bintool I m/short i2 7F0; bintool U m/short z
-  $ bintool S m/short long s2; bintool O m/short e2 o2; bintool 2 m/short x y; wc -c l2 r3 r4 i2 z s2 e2 o2 x
-   2048 l2
-   2048 r3
-      0 r4
-     16 i2
-   4096 z
-   4096 s2
-   1024 e2
-   1024 o2
-   3072 x
-  17424 total
+  $ bintool S m/short long s2; bintool S long m/short s3; bintool O m/short e2 o2; bintool 2 m/short x y
+  $ wc -c l2 r3 r4 i2 z s2 s3 e2 o2 x | tr -s ' \n' ' '; echo; bintool 2 m/short0 x y
+   2048 l2 2048 r3 0 r4 16 i2 4096 z 4096 s2 4097 s3 1024 e2 1024 o2 3072 x 21521 total 
+  Can't read file
+
+A file that grows while it is read is read to its measured length.
+
+  $ bintool K m/long1; echo; bintool C m/long1 m/long2; bintool H m/long1 | wc -c
+  Length=800H (2048 DEC)
+  Checksum=   20800 (20800)-Checksum=0800
+  8448
+  $ bintool T m/long2 41 | grep -o '[0-9]*-[0-9A-F]*' | tail -n 1; bintool R m/long1 r5 r6; wc -c < r6
+  2048-0007FF
+  1024

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """A failing medium: FOLDER, read-only at MOUNT, whose reads fail with EIO
-from byte LIMIT on, as a dying card or stick does, and whose files named
-short* claim 1000H bytes more than they hold, as a file that shrinks does.
-usage: failing_fs.py FOLDER MOUNT LIMIT   (runs until unmounted)"""
+from byte LIMIT on, as a dying card or stick does; files named short* claim
+1000H bytes more than they hold (a file that shrinks), long* 800H less (a
+file that grows). usage: failing_fs.py FOLDER MOUNT LIMIT"""
 import errno, os, sys
 from fusepy import FUSE, FuseOSError, Operations
 
@@ -12,7 +12,8 @@ class Failing(Operations):
         st = os.lstat(sys.argv[1] + path)
         keys = ('st_mode', 'st_nlink', 'st_uid', 'st_gid', 'st_ino', 'st_mtime')
         return dict({key: getattr(st, key) for key in keys},
-                    st_size=st.st_size + (0x1000 if '/short' in path else 0))
+                    st_size=st.st_size + (0x1000 if '/short' in path else
+                                          -0x800 if '/long' in path else 0))
 
     def readdir(self, path, fh):
         return ['.', '..'] + os.listdir(sys.argv[1] + path)

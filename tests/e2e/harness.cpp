@@ -19,13 +19,10 @@ namespace fs = std::filesystem;
 constexpr char kMark[] = "\n@@ bintool transcript @@ ";
 
 // What every session starts with: `bintool`, and bytes to work on.
-constexpr char kPrelude[] = R"(# A run that hangs fails the session at once: nothing after it can be trusted.
-bintool() {
-  timeout --foreground ${BINTOOL_TIMEOUT:-10} $BINTOOL_RUNNER "$BINTOOL_BIN" "$@"
-  local status=$?
-  [ $status != 124 ] || exit 124
-  return $status
-}
+constexpr char kPrelude[] =
+    R"(# A run that hangs ends the session: nothing after it can be trusted.
+bintool() { timeout --foreground ${BINTOOL_TIMEOUT:-10} $BINTOOL_RUNNER "$BINTOOL_BIN" "$@"
+  local status=$?; [ $status != 124 ] || exit 124; return $status; }
 export -f bintool && export SHELL=/bin/bash
 # N seeded random bytes (N hex), N copies of byte HH, bytes [AT, AT+N).
 rand() { perl -e 'srand $ARGV[1]; print map { chr int rand 256 } 1 .. hex $ARGV[0]' "$@"; }
@@ -40,23 +37,6 @@ medium() {
 trap '[ -d m ] && fusermount -u m' EXIT
 )";
 
-// "\r" and "\xHH" as bytes, in the output of " (esc)" lines.
-std::string unescape(const std::string& text) {
-  std::string bytes;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text.compare(i, 2, "\\r") == 0) {
-      bytes += '\r';
-      ++i;
-    } else if (text.compare(i, 2, "\\x") == 0) {
-      bytes += static_cast<char>(std::stoi(text.substr(i + 2, 2), nullptr, 16));
-      i += 3;
-    } else {
-      bytes += text[i];
-    }
-  }
-  return bytes;
-}
-
 }  // namespace
 
 std::string binary_under_test() {
@@ -67,8 +47,8 @@ std::string binary_under_test() {
 
 void run_transcript(const std::string& path) {
   // A command is "  $ " and its continuations "  > "; its output follows,
-  // indented two blanks, " (esc)" at a line's end for escapes, " (no-eol)"
-  // where no line end follows. Anything else is a comment.
+  // indented two blanks, " (no-eol)" where no line end follows. Anything
+  // else is a comment.
   struct Command {
     int line;
     std::string text;
@@ -87,9 +67,6 @@ void run_transcript(const std::string& path) {
       std::string text = line.substr(2);
       bool end = !text.ends_with(" (no-eol)");
       text = end ? text : text.substr(0, text.size() - 9);
-      if (text.ends_with(" (esc)")) {
-        text = unescape(text.substr(0, text.size() - 6));
-      }
       commands.back().expected += text + (end ? "\n" : "");
     }
   }

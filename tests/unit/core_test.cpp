@@ -4,7 +4,6 @@
 
 #include <fstream>
 #include <numeric>
-#include <random>
 
 #include "app/hex_arg.h"
 #include "inspect/pattern.h"
@@ -17,35 +16,25 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes random_bytes(size_t n, uint32_t seed, uint32_t alphabet = 256) {
-  std::mt19937 generator(seed);
-  Bytes bytes(n);
-  for (auto& b : bytes) {
-    b = static_cast<uint8_t>(generator() % alphabet);
-  }
-  return bytes;
-}
-
 TEST(Numbers, EverySpellingUsersType) {
   // Hex for addresses: prefix, sign, junk after the digits, overflow;
   // decimal, with no prefix, for P's row count.
   const std::pair<const char*, uint32_t> kHex[] = {
-      {"0x10", 0x10},        {"0x01", 1},     {"0X1f", 0x1F},
-      {"+10G", 0x10},        {" \t7f", 0x7F}, {"0xg", 0},
-      {"-0x10", 0xFFFFFFF0}, {"+-1", 0},      {"100000000", ~0u},
+      {"0x10", 0x10},     {"a", 0xA},
+      {"0x01", 1},        {"0X1f", 0x1F},
+      {"+10G", 0x10},     {" \t7f", 0x7F},
+      {"0xg", 0},         {"-0x10", 0xFFFFFFF0},
+      {"+-1", 0},         {"100000000", ~0u},
       {"-100000000", ~0u}};
   for (auto [text, value] : kHex) {
     EXPECT_EQ(parse_hex(text), value) << text;
   }
-  EXPECT_EQ(parse_decimal("0x10"), 0u);
   EXPECT_EQ(parse_decimal("1A"), 1u);
   EXPECT_EQ(parse_decimal("4294967296"), ~0u);
 }
 
 TEST(Pattern, TokensAsTheShellDeliversThem) {
   const std::pair<std::vector<const char*>, const char*> kCases[] = {
-      {{"'Mi", "a'", "f", "?", "3f", "'A'", "0B"},
-       "4D 69 20 61 0F ?? 3F 41 0B "},
       {{"'a  b'"}, "61 20 20 62 "},
       {{"'''"}, "27 "},
       {{"''", "x'"}, "27 20 78 "},
@@ -80,30 +69,6 @@ using Split = decltype(&heber_program_split);
 constexpr std::pair<Join, Split> kLayouts[] = {
     {heber_program_join, heber_program_split},
     {heber_video_join, heber_video_split}};
-
-TEST(Layouts, BoardsWireTheirAddressBits) {
-  // For 2^m-byte images, EPROM offset i lands at d: bit 0 = the EPROM, bits
-  // 1..m-3 = i's, bit m-2 = i bit 0, bit m-1 = i bit m-2. The video board
-  // puts E2[i] at i ^ 1 and E1[i] at n + (i ^ 1).
-  for (unsigned m = 3; m <= 12; ++m) {
-    size_t n = size_t{1} << (m - 1);
-    Bytes e[2] = {random_bytes(n, m), random_bytes(n, 100 + m)};
-    Bytes image[2];
-    for (int board = 0; board < 2; ++board) {
-      image[board] = in_windows(2 * n, m, [&](uint64_t at, auto out) {
-        kLayouts[board].first(e[0], e[1], at, out);
-      });
-    }
-    for (size_t i = 0; i < n; ++i) {
-      size_t d = (i & ((n >> 1) - 2)) | (i & 1) << (m - 2) |
-                 (i >> (m - 2) & 1) << (m - 1);
-      ASSERT_EQ(image[0][d], e[0][i]) << m << " " << i;
-      ASSERT_EQ(image[0][d | 1], e[1][i]) << m << " " << i;
-      ASSERT_EQ(image[1][i ^ 1], e[1][i]) << m << " " << i;
-      ASSERT_EQ(image[1][n + (i ^ 1)], e[0][i]) << m << " " << i;
-    }
-  }
-}
 
 TEST(Layouts, SplitsUndoJoinsInAnyWindows) {
   // Every image length, every window size; joining the split EPROMs of a
@@ -141,15 +106,13 @@ TEST(Layouts, SplitsUndoJoinsInAnyWindows) {
 }
 
 TEST(Text, SumsInWideLanesAsSignedBytes) {
-  // Long spans go through 16-bit lanes; any chunking gives the plain sum.
-  Bytes data = random_bytes(20000, 5);
-  int64_t plain = 0;
-  for (uint8_t b : data) {
-    plain += static_cast<int8_t>(b);
-  }
+  // Long spans go through 16-bit lanes, which the most negative bytes fill
+  // to the brim; any chunking gives the plain sum.
+  Bytes data(20000, 0x80);
+  data[8192] = 0x7F;
   uint32_t sum = add_signed_bytes(0, std::span(data).first(8193));
   EXPECT_EQ(add_signed_bytes(sum, std::span(data).subspan(8193)),
-            static_cast<uint32_t>(plain));
+            static_cast<uint32_t>(-128 * 19999 + 127));
 }
 
 TEST(Text, ViewPlanOfEveryRowRule) {
@@ -179,8 +142,7 @@ TEST(Text, ViewPlanOfEveryRowRule) {
 }
 
 TEST(WholeFile, AMappedFileThatShrinksIsAReadErrorNotACrash) {
-  // Just written, the file is in the cache and so is mapped; another program
-  // then empties it.
+  // Just written, the file is cached and so mapped; then it is emptied.
   std::string path = testing::TempDir() + "shrinks";
   std::ofstream(path, std::ios::binary) << std::string(1 << 16, 'x');
   WholeFile file;
