@@ -23,7 +23,7 @@ namespace bintool {
 struct RunEnded {};
 
 void end_run() {
-  std::fflush(stdout);
+  flush_output();
   throw RunEnded{};
 }
 

@@ -10,8 +10,7 @@
 namespace bintool {
 
 int64_t BinaryTool::file_length(const char* name) {
-  File file = File::open(name, OpenMode::kRead);
-  int64_t length = file ? file.size() : kFailed;
+  int64_t length = File::length_of(name);
   return length < 0 ? fail(kCantOpenFile) : length;
 }
 

@@ -13,15 +13,24 @@ namespace bintool {
 inline constexpr int kDone = 0;
 inline constexpr int kFailed = -1;
 
-/// Flushes standard output and ends the process with status 0. The only way
-/// a command ends the process early; open streams are flushed by the C
-/// library on the way out. Defined alone in end_run.cpp, so that a fuzzing
+/// Flushes standard output and ends the process with status 0: how every
+/// run ends, early or not. Defined alone in end_run.cpp, so that a fuzzing
 /// build can end a run without ending the process.
 [[noreturn]] void end_run();
 
 /// Writes `text` to standard output as it stands, NUL bytes included. When
 /// standard output fails, ends the run.
 void print(std::string_view text);
+
+/// Writes out what standard output holds; false when that fails, after
+/// output_failed has said why.
+bool flush_output();
+
+/// A write to standard output failed with `error` (an errno value): says
+/// "Can't write to file" on standard error, the one message the tool ever
+/// writes there, and only once, unless the reader has gone away (EPIPE),
+/// which is no failure anybody needs to hear of.
+void output_failed(int error);
 
 /// Checks the argument count before anything is touched: below `minimum`
 /// prints `message` and ends the run.

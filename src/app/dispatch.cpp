@@ -43,7 +43,7 @@ bool letter_matches(const char* argument, char letter) {
          ascii_upper(argument[0]) == letter;
 }
 
-int run(int argc, char* argv[]) {
+void run(int argc, char* argv[]) {
   BinaryTool tool;
   if (argc < 2) {
     print(usage_text(argc > 0 && argv[0] != nullptr ? argv[0] : ""));
@@ -56,7 +56,6 @@ int run(int argc, char* argv[]) {
       (tool.*command.handler)(argc, argv);
     }
   }
-  return 0;
 }
 
 }  // namespace bintool

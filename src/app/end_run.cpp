@@ -7,7 +7,7 @@
 namespace bintool {
 
 void end_run() {
-  std::fflush(stdout);
+  flush_output();
   std::exit(0);
 }
 

@@ -8,6 +8,7 @@
 #include <csignal>
 #endif
 
+#include "app/conventions.h"
 #include "app/dispatch.h"
 
 int main(int argc, char* argv[]) {
@@ -21,5 +22,7 @@ int main(int argc, char* argv[]) {
   std::signal(SIGPIPE, SIG_IGN);
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
-  return bintool::run(argc, argv);
+  bintool::run(argc, argv);
+  // What standard output still holds can fail too (a full disk).
+  bintool::end_run();
 }

@@ -1,4 +1,6 @@
 // L: join source files, in argument order, into one destination.
+#include <vector>
+
 #include "app/binary_tool.h"
 #include "app/conventions.h"
 #include "app/messages.h"
@@ -12,14 +14,21 @@ int BinaryTool::concatenate(int argc, char* argv[]) {
   require_args(argc, 4, kTooFewParams);
   const char* destination = argv[argc - 1];
   // Creating the destination empties it, so it is created only once every
-  // source is known to open, and never when it is a source itself.
+  // source is known to open, and never when it is a source itself. A source
+  // whose bytes come only once (a pipe, a device, a process substitution)
+  // stays open from that check to its copy, so none of them is lost; a
+  // regular file is closed and opened again for its copy, so that any number
+  // of them can be joined, whatever the limit on open files.
+  std::vector<File> held;
   for (int i = 2; i < argc - 1; ++i) {
     if (refuse_same_file(argv[i], destination)) {
       return kFailed;
     }
-    if (!File::open(argv[i], OpenMode::kRead)) {
+    File in = File::open(argv[i], OpenMode::kRead);
+    if (!in) {
       return fail(kFileCouldNotBeOpened);
     }
+    held.push_back(in.regular() ? File() : std::move(in));
   }
   Buffer block = Buffer::allocate(kBlockSize);
   if (!block) {
@@ -30,7 +39,8 @@ int BinaryTool::concatenate(int argc, char* argv[]) {
     return fail(kCantCreateFile);
   }
   for (int i = 2; i < argc - 1; ++i) {
-    File in = File::open(argv[i], OpenMode::kRead);
+    File& once = held[static_cast<size_t>(i - 2)];
+    File in = once ? std::move(once) : File::open(argv[i], OpenMode::kRead);
     if (!in) {
       return fail(kFileCouldNotBeOpened);
     }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <string>
 
 #include "app/binary_tool.h"
 #include "app/conventions.h"
@@ -51,7 +52,12 @@ int BinaryTool::compare(int argc, char* argv[]) {
   }
   if (length != second_length) {
     // No line end follows: whatever the console prints next continues it.
-    std::printf(kLengthsDifferFormat, argv[2], argv[3]);
+    std::string text(static_cast<size_t>(std::snprintf(
+                         nullptr, 0, kLengthsDifferFormat, argv[2], argv[3])),
+                     '\0');
+    std::snprintf(text.data(), text.size() + 1, kLengthsDifferFormat, argv[2],
+                  argv[3]);
+    print(text);
     end_run();
   }
   Buffer first_block = Buffer::allocate(kBlockSize);

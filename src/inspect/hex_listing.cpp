@@ -11,9 +11,6 @@
 
 namespace bintool {
 
-// Every block but the last starts a line of eight items.
-static_assert(kBlockSize % 8 == 0);
-
 int BinaryTool::hex_listing(int argc, char* argv[]) {
   require_args(argc, 3, kTooFewParamsApostrophe);
   // A missing source is reported here and again by the open below.
@@ -29,6 +26,7 @@ int BinaryTool::hex_listing(int argc, char* argv[]) {
   if (!block) {
     return fail(kCantCreateBuffer);
   }
+  // Blocks are whole multiples of 64 bytes: each one starts a line.
   std::string out;
   uint64_t left = static_cast<uint64_t>(length);
   while (left > 0) {

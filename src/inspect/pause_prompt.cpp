@@ -17,8 +17,7 @@ namespace {
 int prompted_key() {
   RawKeyboard keyboard;
   std::fputs(kPausePrompt, stdout);
-  std::fflush(stdout);
-  return std::ferror(stdout) == 0 ? keyboard.read_key() : kEscapeKey;
+  return flush_output() ? keyboard.read_key() : kEscapeKey;
 }
 
 }  // namespace

@@ -8,7 +8,11 @@ namespace bintool {
 
 CopyEnd copy_bytes(File& from, File& to, uint64_t limit,
                    std::span<uint8_t> block) {
-  uint64_t copied = to.copy_in_kernel(from, limit);
+  std::optional<uint64_t> in_kernel = to.copy_in_kernel(from, limit);
+  if (!in_kernel) {
+    return CopyEnd::kWriteFailed;
+  }
+  uint64_t copied = *in_kernel;
   while (copied < limit) {
     auto want =
         static_cast<size_t>(std::min<uint64_t>(block.size(), limit - copied));

@@ -16,6 +16,10 @@ inline constexpr size_t kBlockSize = BINTOOL_BLOCK_SIZE;
 #else
 inline constexpr size_t kBlockSize = size_t{1} << 17;
 #endif
+// Callers cut a block into whole units of up to 64 bytes (rows, lines,
+// words); a smaller block would hold none and never move on.
+static_assert(kBlockSize >= 64 && kBlockSize % 64 == 0,
+              "the block size must be a multiple of 64 bytes");
 
 /// An owned, uninitialised byte block. Empty (size 0, null) when the request
 /// failed.

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -176,40 +177,57 @@ bool File::seek(uint64_t offset) {
          seek_stream(stream_, static_cast<int64_t>(offset), SEEK_SET) == 0;
 }
 
-int64_t File::size() {
-  if (stream_ == nullptr) {
+int64_t File::length_of(const char* path) {
+  File file = open(path, OpenMode::kRead);
+  if (!file) {
     return -1;
   }
   int64_t size = 0;
-  if (is_regular(fileno(stream_), size)) {
+  if (is_regular(fileno(file.stream_), size)) {
     return size;
   }
   // A device's end position; -1 for a pipe, which has none.
-  return seek_stream(stream_, 0, SEEK_END) == 0 ? stream_position(stream_) : -1;
+  return seek_stream(file.stream_, 0, SEEK_END) == 0
+             ? stream_position(file.stream_)
+             : -1;
 }
 
-uint64_t File::copy_in_kernel(File& from, uint64_t count) {
+bool File::regular() const {
+  int64_t size = 0;
+  return stream_ != nullptr && is_regular(fileno(stream_), size);
+}
+
+std::optional<uint64_t> File::copy_in_kernel(File& from, uint64_t count) {
 #ifndef __linux__
   (void)from;
   (void)count;
   return 0;
 #else
   // The streams are unbuffered, so their positions are the descriptors'.
-  // The system copies at most about 2 GiB a call, whatever it is asked.
+  // A pipe has none, and nothing is copied from or to it here.
   off_t from_at = ftello(from.stream_);
   off_t to_at = ftello(stream_);
+  if (from_at < 0 || to_at < 0) {
+    return 0;
+  }
+  // Each call asks for at most 1 GiB: the system copies about 2 GiB a call
+  // anyway, and refuses (EOVERFLOW) a count that would carry either
+  // position past the largest offset, as "everything from here" would.
+  constexpr uint64_t kMostPerCall = uint64_t{1} << 30;
   uint64_t copied = 0;
   while (copied < count) {
-    ssize_t done =
-        copy_file_range(fileno(from.stream_), &from_at, fileno(stream_), &to_at,
-                        static_cast<size_t>(count - copied), 0);
+    ssize_t done = copy_file_range(
+        fileno(from.stream_), &from_at, fileno(stream_), &to_at,
+        static_cast<size_t>(std::min(count - copied, kMostPerCall)), 0);
     if (done <= 0) {
       break;
     }
     copied += static_cast<uint64_t>(done);
   }
-  fseeko(from.stream_, from_at, SEEK_SET);
-  fseeko(stream_, to_at, SEEK_SET);
+  if (copied > 0 && (fseeko(from.stream_, from_at, SEEK_SET) != 0 ||
+                     fseeko(stream_, to_at, SEEK_SET) != 0)) {
+    return std::nullopt;
+  }
   return copied;
 #endif
 }

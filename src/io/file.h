@@ -50,17 +50,24 @@ class File {
   /// False when the system refuses (for instance on a pipe).
   bool seek(uint64_t offset);
 
-  /// The length in bytes: the size of a regular file, otherwise the end
-  /// position of the stream. -1 when it cannot be told.
-  int64_t size();
+  /// The length in bytes of the file `path` names: the size of a regular
+  /// file, otherwise (a device) its end position. -1 when it cannot be opened
+  /// for reading or has no end (a pipe). It uses a stream of its own, so no
+  /// stream that reads the file is moved.
+  static int64_t length_of(const char* path);
+
+  /// True for a regular file, whose bytes can be read again after a close;
+  /// false for a pipe or a device, whose bytes may come only once.
+  bool regular() const;
 
   /// Copies up to `count` bytes from the position of `from` to the position
   /// of this file inside the system, without passing them through memory,
   /// where the system can; both positions advance. Returns the bytes copied:
   /// less than `count` at the end of `from`, or where the system declined or
   /// failed, and then the caller moves the rest itself (and so meets any real
-  /// error on its own writes).
-  uint64_t copy_in_kernel(File& from, uint64_t count);
+  /// error on its own writes). No value when the positions could not be
+  /// moved past the bytes copied, after which neither stream can be used.
+  std::optional<uint64_t> copy_in_kernel(File& from, uint64_t count);
 
   /// Closes the stream; false when the close reported an error.
   bool close();

@@ -79,7 +79,7 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], JoinLayout layout) {
   if (n % 2 != 0) {
     return fail(kFilesMustHaveEvenLength);
   }
-  if (2 * n > kLargestBuffer) {
+  if (n > kLargestBuffer / 2) {
     return fail(kCantCreateBuffer);
   }
   auto size = static_cast<size_t>(n);

@@ -54,12 +54,45 @@ Names are taken as they stand, control bytes included.
   $ printf x > $'\x01'; bintool L $'\x01' $'\x01' -- && cat -- --
   xx (no-eol)
 
-A standard output that fails ends the run, with status 0.
+A standard output that fails ends the run, with status 0, and says so once
+on standard error, whether it fails in a listing, at the page prompt or at
+the last flush; a reader that has gone away is no failure to report.
 
-  $ fill 100000 41 > big
-  $ bintool H big | head -c 16; echo " ${PIPESTATUS[0]}"
+  $ fill 100000 41 > big; fill 30 61 > a; fill 30 62 > b
+  $ bintool H big 2>err | head -c 16; echo " ${PIPESTATUS[0]}"; cat err
   >41,>41,>41,>41, 0
+  $ bintool H big 2>&1 >/dev/full; bintool C a b 2>&1 >/dev/full; bintool K f 2>&1 >/dev/full
+  Can't write to file
+  Can't write to file
+  Can't write to file
   $ (ulimit -f 1; bintool T big 41 > out; cat) <<< keys; wc -c < out
+  Can't write to file
   keys
   1024
 
+L reads a pipe from the very open that checked it, so a writer already
+waiting loses nothing; regular files are opened again, so more of them than
+the limit on open files still join.
+
+  $ for i in 1 2 3; do (printf "$i" > p) & sleep 0.2; bintool L p f pout; exec 5<>p 5<&-; wait; cat pout; done
+  1abcd2abcd3abcd (no-eol)
+  $ for i in $(seq 40); do printf "$i," > s$i; done; (ulimit -n 20; bintool L $(seq -f s%g 40) all); cat all
+  1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31,32,33,34,35,36,37,38,39,40, (no-eol)
+  $ rm s* all pout out err
+
+
+Lengths near the largest the system allows (a sparse file of 5 EiB) are
+measured and compared without overflow: the HEBER commands refuse such
+images as too large for their buffers, and P, I and U reach far addresses.
+
+  $ d=$(mktemp -d /dev/shm/bintool.XXXXXX) && truncate -s 5E $d/h || skip no 5 EiB sparse file on /dev/shm
+  $ bintool 1 $d/h $d/h x; bintool 2 $d/h x y; bintool 3 $d/h $d/h x; bintool 4 $d/h x y; bintool S $d/h f x
+  Can't create buffer
+  Can't create buffer
+  Can't create buffer
+  Can't create buffer
+  Files are not same size
+  $ bintool U f $d/h FFFFFFFE && bintool P $d/h FFFFFFF0 2 && bintool I $d/h i FFFFFFFF 2 && cat i; rm -r $d
+  FFFFFFF0: 00 00 00 00 00 00 00 00 00 00 00 00 00 00 61 62   ..............ab
+  100000000: 63 64 00 00 00 00 00 00 00 00 00 00 00 00 00 00   cd..............
+  bc (no-eol)

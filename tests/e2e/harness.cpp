@@ -35,7 +35,10 @@ medium() {
   for i in $(seq 1000); do [ -e "m/$1" ] && break; sleep 0.01; done
 }
 trap '[ -d m ] && fusermount -u m' EXIT
+# Ends the session as skipped, for what this machine cannot do.
+skip() { printf '\n@@ bintool transcript skipped @@ %s\n' "$*"; exit 0; }
 )";
+constexpr char kSkipped[] = "\n@@ bintool transcript skipped @@ ";
 
 }  // namespace
 
@@ -91,9 +94,15 @@ void run_transcript(const std::string& path) {
     }
     pclose(pipe);
   }
+  fs::remove_all(dir);
+  fs::remove(dir + ".sh");
   size_t at = 0;
   for (const Command& command : commands) {
     size_t mark = std::min(out.find(kMark, at), out.size());
+    if (size_t skipped = out.find(kSkipped, at); skipped < mark) {
+      GTEST_SKIP() << path << ":" << command.line << ": "
+                   << out.substr(skipped + std::strlen(kSkipped));
+    }
     size_t from = std::min(mark + std::strlen(kMark), out.size());
     size_t end = std::min(out.find('\n', from), out.size());
     std::string status = out.substr(from, end - from);
@@ -103,8 +112,6 @@ void run_transcript(const std::string& path) {
         << path << ":" << command.line << ": $ " << command.text;
     at = std::min(end + 1, out.size());
   }
-  fs::remove_all(dir);
-  fs::remove(dir + ".sh");
 }
 
 }  // namespace bintool::test
