@@ -1,58 +1,118 @@
-// 1 to 4: the HEBER conversions between two EPROM images and one. All four
-// read every source whole before they create anything, so a source may also
-// be named as a destination.
+// 1 to 4: the HEBER conversions between two EPROM images and one. Each
+// destination is written in blocks, from the source bytes its block needs.
 #include <algorithm>
+#include <cstring>
 
 #include "app/binary_tool.h"
 #include "app/conventions.h"
 #include "app/messages.h"
 #include "io/buffer.h"
 #include "io/file.h"
-#include "io/whole_file.h"
 #include "lanes/lane_layout.h"
 
 namespace bintool {
 namespace {
 
-using JoinLayout = void (*)(std::span<const uint8_t>, std::span<const uint8_t>,
-                            uint64_t, std::span<uint8_t>);
-using SplitLayout = void (*)(std::span<const uint8_t>, int, uint64_t,
-                             std::span<uint8_t>);
-
 // Buffer sizes have always been signed 32-bit counts; a larger image is
 // refused as memory that cannot be had.
 constexpr int64_t kLargestBuffer = INT32_MAX;
 
-// Loads the whole of `name`, with the message for each way that can fail.
-// A read counts as failed only when it delivers no byte at all.
-int load_source(WholeFile& source, const char* name, size_t size,
-                bool private_copy) {
-  switch (source.load(name, size, private_copy)) {
-    case WholeFile::Status::kOk:
-      return kDone;
-    case WholeFile::Status::kCantOpen:
+// A source of `length` bytes, read where a layout asks. A source that is
+// also a destination is read whole first, since creating the destination
+// empties it.
+class Source {
+ public:
+  // kDone, or kFailed after the message for what went wrong: it cannot be
+  // opened, it delivers no byte at all, or no memory for a whole copy.
+  int open(const char* name, uint64_t length, bool whole) {
+    length_ = length;
+    file_ = File::open(name, OpenMode::kRead);
+    if (!file_) {
       return fail(kCantOpenFile);
-    case WholeFile::Status::kCantRead:
+    }
+    if (whole) {
+      copy_ = Buffer::allocate(length);
+      if (!copy_) {
+        return fail(kCantCreateBuffer);
+      }
+    }
+    std::optional<size_t> got = read(0, whole ? copy_.span() : probe_);
+    if (!got || *got == 0) {
       return fail(kCantReadFile);
-    case WholeFile::Status::kNoMemory:
-      return fail(kCantCreateBuffer);
+    }
+    if (whole) {
+      // A file that shrank leaves zeros after its end.
+      std::memset(copy_.data() + *got, 0, length - *got);
+      file_.close();
+    }
+    return kDone;
   }
-  return kFailed;
-}
 
-// Creates `name` and writes `size` bytes that `fill` produces a block at a
-// time: fill(first, out) fills `out` with bytes [first, first + out.size()).
+  // Bytes [at, at + into.size()); 0xFF past the measured length, zeros
+  // where a file that shrank has no bytes left. False after a read error.
+  bool fetch(uint64_t at, std::span<uint8_t> into) {
+    auto inside =
+        static_cast<size_t>(at < length_ ? std::min<uint64_t>(into.size(),
+                                                               length_ - at)
+                                         : 0);
+    std::fill(into.begin() + static_cast<ptrdiff_t>(inside), into.end(),
+              uint8_t{0xFF});
+    if (copy_) {
+      std::memcpy(into.data(), copy_.data() + at, inside);
+      return true;
+    }
+    std::optional<size_t> got = read(at, into.first(inside));
+    if (got) {
+      std::fill(into.begin() + static_cast<ptrdiff_t>(*got),
+                into.begin() + static_cast<ptrdiff_t>(inside), uint8_t{0});
+    }
+    return got.has_value();
+  }
+
+  Fetch fetcher() {
+    return [this](uint64_t at, std::span<uint8_t> into) {
+      return fetch(at, into);
+    };
+  }
+
+ private:
+  std::optional<size_t> read(uint64_t at, std::span<uint8_t> into) {
+    if (into.empty()) {
+      return 0;
+    }
+    return file_.seek(at) ? file_.read(into) : std::nullopt;
+  }
+
+  File file_;
+  Buffer copy_;
+  uint64_t length_ = 0;
+  uint8_t probe_[1] = {};
+};
+
+// The block a destination is written from, and the layouts' scratch.
+struct Blocks {
+  Buffer buffer = Buffer::allocate(3 * kBlockSize + 4);
+  std::span<uint8_t> out() const { return buffer.span().first(kBlockSize); }
+  Scratch scratch() const {
+    return {buffer.span().subspan(kBlockSize, kBlockSize + 2),
+            buffer.span().subspan(2 * kBlockSize + 2)};
+  }
+};
+
+// Creates `name` and writes `size` bytes that `fill` makes a block at a
+// time: fill(first, out, scratch) makes bytes [first, first + out.size()),
+// false after a read error.
 template <typename Fill>
-int write_blocks(const char* name, uint64_t size, std::span<uint8_t> block,
+int write_blocks(const char* name, uint64_t size, const Blocks& blocks,
                  Fill fill) {
   File file = File::open(name, OpenMode::kCreate);
   if (!file) {
     return fail(kCantCreateFile);
   }
-  for (uint64_t first = 0; first < size; first += block.size()) {
-    auto out = block.first(
-        static_cast<size_t>(std::min<uint64_t>(block.size(), size - first)));
-    if (!run_guarded([&] { fill(first, out); })) {
+  for (uint64_t first = 0; first < size; first += kBlockSize) {
+    auto out = blocks.out().first(
+        static_cast<size_t>(std::min<uint64_t>(kBlockSize, size - first)));
+    if (!fill(first, out, blocks.scratch())) {
       return fail(kCantReadFile);
     }
     if (!file.write(out)) {
@@ -64,6 +124,11 @@ int write_blocks(const char* name, uint64_t size, std::span<uint8_t> block,
   }
   return kDone;
 }
+
+using JoinLayout = bool (*)(const Fetch&, const Fetch&, uint64_t, uint64_t,
+                            std::span<uint8_t>, Scratch);
+using SplitLayout = bool (*)(const Fetch&, uint64_t, int, uint64_t,
+                             std::span<uint8_t>, Scratch);
 
 int join_eproms(BinaryTool& tool, int argc, char* argv[], JoinLayout layout) {
   require_args(argc, 5, kTooFewParams);
@@ -82,23 +147,21 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], JoinLayout layout) {
   if (n > kLargestBuffer / 2) {
     return fail(kCantCreateBuffer);
   }
-  auto size = static_cast<size_t>(n);
-  Buffer block = Buffer::allocate(kBlockSize);
-  if (!block) {
+  auto size = static_cast<uint64_t>(n);
+  Blocks blocks;
+  if (!blocks.buffer) {
     return fail(kCantCreateBuffer);
   }
-  // A source that is also the destination is emptied before the image is
-  // written, so it must be copied whole first.
-  bool in_place = same_file(argv[2], argv[4]) || same_file(argv[3], argv[4]);
-  WholeFile first;
-  WholeFile second;
-  if (load_source(first, argv[2], size, in_place) != 0 ||
-      load_source(second, argv[3], size, in_place) != 0) {
+  Source first;
+  Source second;
+  if (first.open(argv[2], size, same_file(argv[2], argv[4])) != kDone ||
+      second.open(argv[3], size, same_file(argv[3], argv[4])) != kDone) {
     return kFailed;
   }
-  return write_blocks(argv[4], 2 * uint64_t{size}, block.span(),
-                      [&](uint64_t at, std::span<uint8_t> out) {
-                        layout(first.bytes(), second.bytes(), at, out);
+  return write_blocks(argv[4], 2 * size, blocks,
+                      [&, e1 = first.fetcher(), e2 = second.fetcher()](
+                          uint64_t at, std::span<uint8_t> out, Scratch room) {
+                        return layout(e1, e2, size, at, out, room);
                       });
 }
 
@@ -111,23 +174,26 @@ int split_image(BinaryTool& tool, int argc, char* argv[], SplitLayout layout) {
   if (length > kLargestBuffer) {
     return fail(kCantCreateBuffer);
   }
-  auto size = static_cast<size_t>(length);
-  Buffer block = Buffer::allocate(kBlockSize);
-  if (!block) {
+  auto size = static_cast<uint64_t>(length);
+  Blocks blocks;
+  if (!blocks.buffer) {
     return fail(kCantCreateBuffer);
   }
-  bool in_place = same_file(argv[2], argv[3]) || same_file(argv[2], argv[4]);
-  WholeFile image;
-  if (load_source(image, argv[2], size, in_place) != 0) {
+  Source image;
+  if (image.open(argv[2], size,
+                 same_file(argv[2], argv[3]) || same_file(argv[2], argv[4])) !=
+      kDone) {
     return kFailed;
   }
   // The first EPROM image is complete on disk before the second is created.
+  Fetch fetch = image.fetcher();
   for (int lane = 0; lane < 2; ++lane) {
-    int result = write_blocks(argv[3 + lane], size / 2, block.span(),
-                              [&](uint64_t at, std::span<uint8_t> out) {
-                                layout(image.bytes(), lane, at, out);
-                              });
-    if (result != 0) {
+    int result = write_blocks(
+        argv[3 + lane], size / 2, blocks,
+        [&](uint64_t at, std::span<uint8_t> out, Scratch room) {
+          return layout(fetch, size, lane, at, out, room);
+        });
+    if (result != kDone) {
       return result;
     }
   }

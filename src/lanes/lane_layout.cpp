@@ -3,6 +3,8 @@
 #include "lanes/lane_layout.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace bintool {
 
@@ -35,40 +37,89 @@ void deinterleave_lanes(std::span<const uint8_t> image, uint8_t* even,
 
 namespace {
 
-// Bytes of half `half` of the word-distributed image W, from offset r of
-// that half on: the words (E1[2t + half], E2[2t + half]) one after another,
-// so W byte r is E1[r + half] for even r and E2[r - 1 + half] for odd r.
-void fill_words(std::span<const uint8_t> e1, std::span<const uint8_t> e2,
-                size_t half, size_t r, std::span<uint8_t> out) {
-  size_t o = 0;
-  if (r % 2 != 0 && o < out.size()) {
-    out[o++] = e2[r++ - 1 + half];
+// Eight bytes at a time where the machine is little-endian: the byte at
+// offset k of a word is bits 8k to 8k + 7, so the even bytes of a word are
+// the bits under kEvenBytes.
+constexpr bool kWordWide = std::endian::native == std::endian::little;
+constexpr uint64_t kEvenBytes = 0x00FF00FF00FF00FFu;
+
+uint64_t load_word(const uint8_t* from) {
+  uint64_t word;
+  std::memcpy(&word, from, sizeof word);
+  return word;
+}
+
+void store_word(uint8_t* to, uint64_t word) {
+  std::memcpy(to, &word, sizeof word);
+}
+
+// Bytes S[phase], S[phase + 1], ... of S = a[0] b[0] a[2] b[2] a[4] b[4] ...:
+// the even bytes of two stretches, taken in turn. Both program layouts are
+// this, over different stretches. `a` and `b` hold phase + out.size() bytes.
+void alternate_even_bytes(const uint8_t* a, const uint8_t* b, size_t phase,
+                          std::span<uint8_t> out) {
+  uint8_t* to = out.data();
+  size_t size = out.size();
+  if (phase == 1 && size > 0) {
+    *to++ = b[0];
+    --size;
+    a += 2;
+    b += 2;
   }
-  // Whole words in a loop the compiler can widen; r + half is at most n.
-  size_t words = (out.size() - o) / 2;
-  const uint8_t* first = e1.data() + r + half;
-  const uint8_t* second = e2.data() + r + half;
-  uint8_t* to = out.data() + o;
-  for (size_t w = 0; w < words; ++w) {
-    to[2 * w] = first[2 * w];
-    to[2 * w + 1] = second[2 * w];
+  size_t k = 0;
+  if constexpr (kWordWide) {
+    for (; k + 8 <= size; k += 8) {
+      store_word(to + k, (load_word(a + k) & kEvenBytes) |
+                             (load_word(b + k) & kEvenBytes) << 8);
+    }
   }
-  o += 2 * words;
-  r += 2 * words;
-  if (o < out.size()) {
-    out[o] = e1[r + half];
+  for (; k + 1 < size; k += 2) {
+    to[k] = a[k];
+    to[k + 1] = b[k];
+  }
+  if (k < size) {
+    to[k] = a[k];
+  }
+}
+
+// Bytes [phase, phase + out.size()) of `from` with the two bytes of every
+// word exchanged: out[x] = from[(phase + x) ^ 1]. `from` holds
+// phase + out.size() bytes rounded up to a whole word.
+void swap_word_bytes(const uint8_t* from, size_t phase,
+                     std::span<uint8_t> out) {
+  uint8_t* to = out.data();
+  size_t size = out.size();
+  if (phase == 1 && size > 0) {
+    *to++ = from[0];
+    --size;
+    from += 2;
+  }
+  size_t k = 0;
+  if constexpr (kWordWide) {
+    for (; k + 8 <= size; k += 8) {
+      uint64_t word = load_word(from + k);
+      store_word(to + k, (word & kEvenBytes) << 8 | (word >> 8 & kEvenBytes));
+    }
+  }
+  for (; k + 1 < size; k += 2) {
+    to[k] = from[k + 1];
+    to[k + 1] = from[k];
+  }
+  if (k < size) {
+    to[k] = from[k + 1];
   }
 }
 
 // The middle-quarter exchange of the program board, quarters of `quarter`
 // bytes (the rest past four quarters stays): byte j comes from byte `from`,
-// and so does every later byte, one for one, up to `until`.
+// and so does every later byte, one for one, up to `until`. The exchange is
+// its own inverse.
 struct QuarterRun {
-  size_t from;
-  size_t until;
+  uint64_t from;
+  uint64_t until;
 };
 
-QuarterRun exchanged(size_t j, size_t quarter) {
+QuarterRun exchanged(uint64_t j, uint64_t quarter) {
   if (j < quarter) {
     return {j, quarter};
   }
@@ -78,108 +129,100 @@ QuarterRun exchanged(size_t j, size_t quarter) {
   if (j < 3 * quarter) {
     return {j - quarter, 3 * quarter};
   }
-  return {j, SIZE_MAX};
+  return {j, UINT64_MAX};
 }
 
-// How many of the positions from, from + 2, from + 4, ... lie below `until`.
-size_t every_other(size_t from, size_t until) {
-  size_t span = until - from;
-  return span / 2 + span % 2;
-}
-
-}  // namespace
-
-void heber_program_join(std::span<const uint8_t> e1,
-                        std::span<const uint8_t> e2, uint64_t first,
-                        std::span<uint8_t> out) {
-  size_t n = e1.size();
-  auto j = static_cast<size_t>(first);
-  // Quarters are n / 2 bytes, so none straddles the two halves of W.
-  for (size_t o = 0; o < out.size();) {
-    QuarterRun run = exchanged(j, n / 2);
-    size_t count = std::min(out.size() - o, run.until - j);
-    size_t half = run.from >= n ? 1 : 0;
-    fill_words(e1, e2, half, run.from - half * n, out.subspan(o, count));
-    j += count;
+// Bytes [at, at + into.size()) of the image with its middle quarters
+// exchanged.
+bool fetch_exchanged(const Fetch& image, uint64_t quarter, uint64_t at,
+                     std::span<uint8_t> into) {
+  for (size_t o = 0; o < into.size();) {
+    QuarterRun run = exchanged(at + o, quarter);
+    auto count = static_cast<size_t>(
+        std::min<uint64_t>(into.size() - o, run.until - (at + o)));
+    if (!image(run.from, into.subspan(o, count))) {
+      return false;
+    }
     o += count;
   }
+  return true;
 }
 
-void heber_program_split(std::span<const uint8_t> image, int lane,
-                         uint64_t first, std::span<uint8_t> out) {
-  size_t half = image.size() / 2;
-  size_t quarter = image.size() / 4;
-  auto side = static_cast<size_t>(lane);
-  auto k = static_cast<size_t>(first);
-  // Output bytes go in pairs from an even k: B[pair + side], then
-  // B[half + pair + side]. Each run keeps both of them inside one quarter.
-  for (size_t o = 0; o < out.size();) {
-    size_t pair = k - k % 2;
-    QuarterRun even = exchanged(pair + side, quarter);
-    QuarterRun odd = exchanged(half + pair + side, quarter);
-    size_t pairs =
-        std::min({every_other(pair + side, even.until),
-                  every_other(half + pair + side, odd.until), out.size()});
-    size_t i = k - pair;
-    size_t stop = std::min(2 * pairs, i + out.size() - o);
-    if (i == 1) {
-      out[o++] = image[odd.from];
-      i = 2;
-    }
-    for (; i + 1 < stop; i += 2) {
-      out[o++] = image[even.from + i];
-      out[o++] = image[odd.from + i];
-    }
-    if (i < stop) {
-      out[o++] = image[even.from + i++];
-    }
-    k = pair + i;
-  }
-}
-
-namespace {
-
-// Bytes [first, first + out.size()) of `from` with the two bytes of every
-// word exchanged (byte k is from[k ^ 1]); 0xFF for any byte past its end.
-void swap_words(std::span<const uint8_t> from, size_t first,
-                std::span<uint8_t> out) {
-  size_t k = first;
-  size_t o = 0;
-  auto at = [&](size_t i) { return i < from.size() ? from[i] : uint8_t{0xFF}; };
-  if (k % 2 != 0 && o < out.size()) {
-    out[o++] = at(k - 1);
-    ++k;
-  }
-  // Whole words inside `from` go without bounds checks.
-  size_t inside = from.size() & ~size_t{1};
-  size_t words =
-      std::min((out.size() - o) / 2, k < inside ? (inside - k) / 2 : 0);
-  for (size_t w = 0; w < words; ++w, o += 2, k += 2) {
-    out[o] = from[k + 1];
-    out[o + 1] = from[k];
-  }
-  for (; o < out.size(); ++o, ++k) {
-    out[o] = at(k ^ 1);
-  }
-}
+size_t whole_words(size_t bytes) { return bytes + bytes % 2; }
 
 }  // namespace
 
-void heber_video_join(std::span<const uint8_t> e1, std::span<const uint8_t> e2,
-                      uint64_t first, std::span<uint8_t> out) {
-  size_t n = e1.size();
-  auto j = static_cast<size_t>(first);
-  size_t lower = j < n ? std::min(out.size(), n - j) : 0;
-  swap_words(e2, j, out.first(lower));
-  if (lower < out.size()) {
-    swap_words(e1, j + lower - n, out.subspan(lower));
+bool heber_program_join(const Fetch& e1, const Fetch& e2, uint64_t n,
+                        uint64_t first, std::span<uint8_t> out,
+                        Scratch scratch) {
+  // Quarters are n / 2 bytes, so none straddles the two halves of W. In the
+  // first half W[r] is E1[r] for even r and E2[r - 1] for odd r; in the
+  // second, W[n + r] is E1[r + 1] and E2[r].
+  for (size_t o = 0; o < out.size();) {
+    uint64_t j = first + o;
+    QuarterRun run = exchanged(j, n / 2);
+    auto count =
+        static_cast<size_t>(std::min<uint64_t>(out.size() - o, run.until - j));
+    uint64_t half = run.from >= n ? 1 : 0;
+    uint64_t r = run.from - half * n;
+    size_t phase = r % 2;
+    uint64_t at = r - phase + half;
+    auto a = scratch.a.first(phase + count);
+    auto b = scratch.b.first(phase + count);
+    if (!e1(at, a) || !e2(at, b)) {
+      return false;
+    }
+    alternate_even_bytes(a.data(), b.data(), phase, out.subspan(o, count));
+    o += count;
   }
+  return true;
 }
 
-void heber_video_split(std::span<const uint8_t> image, int lane, uint64_t first,
-                       std::span<uint8_t> out) {
-  size_t base = lane == 0 ? image.size() / 2 : 0;
-  swap_words(image.subspan(base), static_cast<size_t>(first), out);
+bool heber_program_split(const Fetch& image, uint64_t length, int lane,
+                         uint64_t first, std::span<uint8_t> out,
+                         Scratch scratch) {
+  // Byte pairs from an even k: B[k + lane], then B[h + k + lane].
+  size_t phase = first % 2;
+  uint64_t at = first - phase + static_cast<uint64_t>(lane);
+  auto a = scratch.a.first(phase + out.size());
+  auto b = scratch.b.first(phase + out.size());
+  if (!fetch_exchanged(image, length / 4, at, a) ||
+      !fetch_exchanged(image, length / 4, length / 2 + at, b)) {
+    return false;
+  }
+  alternate_even_bytes(a.data(), b.data(), phase, out);
+  return true;
+}
+
+bool heber_video_join(const Fetch& e1, const Fetch& e2, uint64_t n,
+                      uint64_t first, std::span<uint8_t> out, Scratch scratch) {
+  for (size_t o = 0; o < out.size();) {
+    uint64_t j = first + o;
+    bool lower = j < n;
+    uint64_t i = lower ? j : j - n;
+    auto count = static_cast<size_t>(std::min<uint64_t>(out.size() - o, n - i));
+    size_t phase = i % 2;
+    auto from = scratch.a.first(whole_words(phase + count));
+    if (!(lower ? e2 : e1)(i - phase, from)) {
+      return false;
+    }
+    swap_word_bytes(from.data(), phase, out.subspan(o, count));
+    o += count;
+  }
+  return true;
+}
+
+bool heber_video_split(const Fetch& image, uint64_t length, int lane,
+                       uint64_t first, std::span<uint8_t> out,
+                       Scratch scratch) {
+  size_t phase = first % 2;
+  uint64_t at = (lane == 0 ? length / 2 : 0) + first - phase;
+  auto from = scratch.a.first(whole_words(phase + out.size()));
+  if (!image(at, from)) {
+    return false;
+  }
+  swap_word_bytes(from.data(), phase, out);
+  return true;
 }
 
 }  // namespace bintool

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 
 namespace bintool {
@@ -36,47 +37,63 @@ void deinterleave_lanes(std::span<const uint8_t> image, uint8_t* even,
 //   M: W0 W2 W1 W3
 //
 // For an image of 2^m bytes: d bit 0 = lane, d bits 1..m-3 = i bits 1..m-3,
-// d bit m-2 = i bit 0, d bit m-1 = i bit m-2.
-
-// The conversions fill a window of their output at a time, so an image can
-// be written in blocks: `first` is the output offset of out[0], and the whole
-// output is the window from 0. Any split of the output into windows gives the
-// same bytes.
-
-/// Bytes [first, first + out.size()) of M, from `e1` and `e2` (equal, even
-/// sizes n); the window must lie within the 2n bytes of M.
-void heber_program_join(std::span<const uint8_t> e1,
-                        std::span<const uint8_t> e2, uint64_t first,
-                        std::span<uint8_t> out);
-
-/// Bytes [first, first + out.size()) of EPROM `lane` (0 first, 1 second),
-/// from an image of any length L; each EPROM has h = L / 2 bytes. With the
-/// middle quarters of the image exchanged (q = L / 4) as B, EPROM byte k is
-/// B[k + lane] for even k and B[h + k - 1 + lane] for odd k: the inverse of
-/// the join when L is a multiple of 4. Other lengths drop or repeat bytes
-/// (a 6-byte image gives x0 x3 x1 and x2 x4 x3); users' files made that way
-/// must come out the same.
-void heber_program_split(std::span<const uint8_t> image, int lane,
-                         uint64_t first, std::span<uint8_t> out);
-
+// d bit m-2 = i bit 0, d bit m-1 = i bit m-2. When Q is odd a quarter ends
+// inside a word: ABCDEF and abcdef give W = AaCcEe BbDdFf and M = AaC BbD
+// cEe dFf.
+//
 // HEBER video board. The second EPROM fills the lower half of the image and
 // the first EPROM the upper half, each with the bytes of every word
 // exchanged: E2[i] lands at i ^ 1 and E1[i] at n + (i ^ 1).
 //
 //   M: E2[1] E2[0] E2[3] E2[2] ... | E1[1] E1[0] E1[3] E1[2] ...
+//
+// The conversions make a window of their output at a time, reading only the
+// source bytes that window needs, so an image streams in blocks: `first` is
+// the output offset of out[0]. Any split of the output into windows gives
+// the same bytes.
 
-/// Bytes [first, first + out.size()) of M, from `e1` and `e2` (equal, even
-/// sizes n).
-void heber_video_join(std::span<const uint8_t> e1, std::span<const uint8_t> e2,
-                      uint64_t first, std::span<uint8_t> out);
+/// Where a layout reads a source: fills `into` with the source's bytes
+/// [at, at + into.size()); bytes past the source's end read as 0xFF, an
+/// erased EPROM cell. False after a read error.
+using Fetch = std::function<bool(uint64_t at, std::span<uint8_t> into)>;
 
-/// Bytes [first, first + out.size()) of EPROM `lane` from an image of any
-/// length L, h = L / 2 bytes each: lane 0 byte k is V[h + (k ^ 1)], lane 1
-/// byte k is V[k ^ 1]. When L leaves remainder 2 on division by 4, the last
-/// byte of lane 0 would come from one past the end of the image; it reads as
-/// 0xFF, an erased EPROM cell.
-void heber_video_split(std::span<const uint8_t> image, int lane, uint64_t first,
-                       std::span<uint8_t> out);
+/// Room for the source bytes of one window: two spans of at least the
+/// window's size + 2 bytes each.
+struct Scratch {
+  std::span<uint8_t> a;
+  std::span<uint8_t> b;
+};
+
+/// Bytes [first, first + out.size()) of the program image M of two EPROMs
+/// of `n` bytes each (n even); the window lies within M's 2n bytes. False
+/// when a fetch failed.
+bool heber_program_join(const Fetch& e1, const Fetch& e2, uint64_t n,
+                        uint64_t first, std::span<uint8_t> out,
+                        Scratch scratch);
+
+/// Bytes [first, first + out.size()) of EPROM `lane` (0 first, 1 second)
+/// from a program image of any `length` L; each EPROM has h = L / 2 bytes.
+/// With the middle quarters of the image exchanged (q = L / 4) as B, EPROM
+/// byte k is B[k + lane] for even k and B[h + k - 1 + lane] for odd k: the
+/// inverse of the join when L is a multiple of 4. Other lengths drop or
+/// repeat bytes (a 6-byte image gives x0 x3 x1 and x2 x4 x3); users' files
+/// made that way must come out the same.
+bool heber_program_split(const Fetch& image, uint64_t length, int lane,
+                         uint64_t first, std::span<uint8_t> out,
+                         Scratch scratch);
+
+/// Bytes [first, first + out.size()) of the video image M of two EPROMs of
+/// `n` bytes each (n even).
+bool heber_video_join(const Fetch& e1, const Fetch& e2, uint64_t n,
+                      uint64_t first, std::span<uint8_t> out, Scratch scratch);
+
+/// Bytes [first, first + out.size()) of EPROM `lane` from a video image of
+/// any `length` L, h = L / 2 bytes each: lane 0 byte k is V[h + (k ^ 1)],
+/// lane 1 byte k is V[k ^ 1]. When L leaves remainder 2 on division by 4,
+/// the last byte of lane 0 comes from one past the end of the image: 0xFF.
+bool heber_video_split(const Fetch& image, uint64_t length, int lane,
+                       uint64_t first, std::span<uint8_t> out,
+                       Scratch scratch);
 
 }  // namespace bintool
 

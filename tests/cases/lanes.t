@@ -47,6 +47,8 @@ exchanged; 2 splits such an image, and keeps its rules for odd lengths.
   $ printf '\xa0\xa1\xa2\xa3\xa4\xa5\xa6\xa7' > a; printf '\xb0\xb1\xb2\xb3\xb4\xb5\xb6\xb7' > b
   $ bintool 1 a b j && od -An -tx1 j
    a0 b0 a2 b2 a1 b1 a3 b3 a4 b4 a6 b6 a5 b5 a7 b7
+  $ printf ABCDEF > a6; printf abcdef > b6; bintool 1 a6 b6 j && cat j && rm a6 b6
+  AaCBbDcEedFf (no-eol)
   $ printf '\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09' > m; bintool 2 m x y && od -An -tx1 x y
    00 03 04 07 02 01 06 05 08 03
 
@@ -78,6 +80,10 @@ two EPROMs and back.
   Can't open file
   Files must have an even length
   Can't open file
+  $ printf 1 > one; bintool 1 one one m2; bintool 3 one one m2; bintool 2 one p q; bintool 4 one r s; wc -c p q r s | tr -s ' \n' ' '; rm one p q r s
+  Files must have an even length
+  Files must have an even length
+  0 p 0 q 0 r 0 s 0 total  (no-eol)
   $ bintool 4 odd x dir/; cat x; bintool 2 m y no/y; od -An -tx1 y
   Can't create file
   cCan't create file

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""A failing medium: FOLDER, read-only at MOUNT, whose reads fail with EIO
-from byte LIMIT on, as a dying card or stick does; files named short* claim
+"""A failing medium: FOLDER, read-only at MOUNT, whose reads of the bytes a
+file holds fail with EIO from byte LIMIT on, as a dying card or stick does; files named short* claim
 1000H bytes more than they hold (a file that shrinks), long* 800H less (a
 file that grows). usage: failing_fs.py FOLDER MOUNT LIMIT"""
 import errno, os, sys
@@ -19,6 +19,8 @@ class Failing(Operations):
         return ['.', '..'] + os.listdir(sys.argv[1] + path)
 
     def read(self, path, size, offset, fh):
+        if offset >= os.path.getsize(sys.argv[1] + path):
+            return b''
         if offset >= int(sys.argv[3]):
             raise FuseOSError(errno.EIO)
         with open(sys.argv[1] + path, 'rb') as f:
