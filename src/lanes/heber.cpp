@@ -51,10 +51,8 @@ class Source {
   // Bytes [at, at + into.size()); 0xFF past the measured length, zeros
   // where a file that shrank has no bytes left. False after a read error.
   bool fetch(uint64_t at, std::span<uint8_t> into) {
-    auto inside =
-        static_cast<size_t>(at < length_ ? std::min<uint64_t>(into.size(),
-                                                               length_ - at)
-                                         : 0);
+    auto inside = static_cast<size_t>(
+        at < length_ ? std::min<uint64_t>(into.size(), length_ - at) : 0);
     std::fill(into.begin() + static_cast<ptrdiff_t>(inside), into.end(),
               uint8_t{0xFF});
     if (copy_) {
@@ -99,16 +97,11 @@ struct Blocks {
   }
 };
 
-// Creates `name` and writes `size` bytes that `fill` makes a block at a
-// time: fill(first, out, scratch) makes bytes [first, first + out.size()),
-// false after a read error.
+// Writes `size` bytes that `fill` makes a block at a time into `file`, and
+// closes it: fill(first, out, scratch) makes bytes [first, first +
+// out.size()), false after a read error.
 template <typename Fill>
-int write_blocks(const char* name, uint64_t size, const Blocks& blocks,
-                 Fill fill) {
-  File file = File::open(name, OpenMode::kCreate);
-  if (!file) {
-    return fail(kCantCreateFile);
-  }
+int write_blocks(File& file, uint64_t size, const Blocks& blocks, Fill fill) {
   for (uint64_t first = 0; first < size; first += kBlockSize) {
     auto out = blocks.out().first(
         static_cast<size_t>(std::min<uint64_t>(kBlockSize, size - first)));
@@ -119,10 +112,43 @@ int write_blocks(const char* name, uint64_t size, const Blocks& blocks,
       return fail(kCantWriteToFile);
     }
   }
-  if (!file.close()) {
-    return fail(kCantWriteToFile);
+  return file.close() ? kDone : fail(kCantWriteToFile);
+}
+
+// The program image of two EPROMs of `n` bytes, made from the EPROMs' side:
+// each block of them is read once, and its even and odd words are written
+// where they land, two places at a time. Made in the image's own order
+// instead, every EPROM block would be read twice, once for each quarter it
+// feeds.
+int write_program_words(File& file, uint64_t n, Source& first, Source& second,
+                        const Blocks& blocks) {
+  constexpr size_t kEpromBlock = kBlockSize / 2;
+  Scratch room = blocks.scratch();
+  for (uint64_t s = 0; s < n; s += kEpromBlock) {
+    auto count = static_cast<size_t>(std::min<uint64_t>(kEpromBlock, n - s));
+    // One byte more for the odd words' last word-wide read.
+    auto e1 = room.a.first(count + 1);
+    auto e2 = room.b.first(count + 1);
+    if (!first.fetch(s, e1.first(count)) || !second.fetch(s, e2.first(count))) {
+      return fail(kCantReadFile);
+    }
+    auto even = blocks.out().first(count);
+    auto odd = blocks.out().subspan(count, count);
+    heber_program_words(e1, e2, even, odd);
+    for (auto [w, bytes] : {std::pair{s, even}, std::pair{n + s, odd}}) {
+      while (!bytes.empty()) {
+        ImageRun run = program_image_run(w, n);
+        auto k = static_cast<size_t>(
+            std::min<uint64_t>(bytes.size(), run.until - w));
+        if (!file.seek(run.at) || !file.write(bytes.first(k))) {
+          return fail(kCantWriteToFile);
+        }
+        w += k;
+        bytes = bytes.subspan(k);
+      }
+    }
   }
-  return kDone;
+  return file.close() ? kDone : fail(kCantWriteToFile);
 }
 
 using JoinLayout = bool (*)(const Fetch&, const Fetch&, uint64_t, uint64_t,
@@ -158,7 +184,16 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], JoinLayout layout) {
       second.open(argv[3], size, same_file(argv[3], argv[4])) != kDone) {
     return kFailed;
   }
-  return write_blocks(argv[4], 2 * size, blocks,
+  File file = File::open(argv[4], OpenMode::kCreate);
+  if (!file) {
+    return fail(kCantCreateFile);
+  }
+  // Only a regular file can be written out of order; a pipe takes the
+  // image in its own order.
+  if (layout == &heber_program_join && file.regular()) {
+    return write_program_words(file, size, first, second, blocks);
+  }
+  return write_blocks(file, 2 * size, blocks,
                       [&, e1 = first.fetcher(), e2 = second.fetcher()](
                           uint64_t at, std::span<uint8_t> out, Scratch room) {
                         return layout(e1, e2, size, at, out, room);
@@ -188,11 +223,15 @@ int split_image(BinaryTool& tool, int argc, char* argv[], SplitLayout layout) {
   // The first EPROM image is complete on disk before the second is created.
   Fetch fetch = image.fetcher();
   for (int lane = 0; lane < 2; ++lane) {
-    int result = write_blocks(
-        argv[3 + lane], size / 2, blocks,
-        [&](uint64_t at, std::span<uint8_t> out, Scratch room) {
-          return layout(fetch, size, lane, at, out, room);
-        });
+    File file = File::open(argv[3 + lane], OpenMode::kCreate);
+    if (!file) {
+      return fail(kCantCreateFile);
+    }
+    int result =
+        write_blocks(file, size / 2, blocks,
+                     [&](uint64_t at, std::span<uint8_t> out, Scratch room) {
+                       return layout(fetch, size, lane, at, out, room);
+                     });
     if (result != kDone) {
       return result;
     }

@@ -178,6 +178,19 @@ bool heber_program_join(const Fetch& e1, const Fetch& e2, uint64_t n,
   return true;
 }
 
+void heber_program_words(std::span<const uint8_t> e1,
+                         std::span<const uint8_t> e2,
+                         std::span<uint8_t> even_words,
+                         std::span<uint8_t> odd_words) {
+  alternate_even_bytes(e1.data(), e2.data(), 0, even_words);
+  alternate_even_bytes(e1.data() + 1, e2.data() + 1, 0, odd_words);
+}
+
+ImageRun program_image_run(uint64_t w, uint64_t n) {
+  QuarterRun run = exchanged(w, n / 2);
+  return {run.from, run.until};
+}
+
 bool heber_program_split(const Fetch& image, uint64_t length, int lane,
                          uint64_t first, std::span<uint8_t> out,
                          Scratch scratch) {

@@ -71,6 +71,23 @@ bool heber_program_join(const Fetch& e1, const Fetch& e2, uint64_t n,
                         uint64_t first, std::span<uint8_t> out,
                         Scratch scratch);
 
+/// The same image made from the EPROMs' side: EPROM bytes [s, s + c) of
+/// both (s and c even) give the bytes [s, s + c) of W (`even_words`) and
+/// [n + s, n + s + c) of W (`odd_words`), c bytes each. Only the middle
+/// quarters then move: see program_image_run.
+void heber_program_words(std::span<const uint8_t> e1,
+                         std::span<const uint8_t> e2,
+                         std::span<uint8_t> even_words,
+                         std::span<uint8_t> odd_words);
+
+/// Where W's bytes land in the image of two EPROMs of `n` bytes: byte `w`
+/// of W, and each later one up to `until`, at `at` and on, one for one.
+struct ImageRun {
+  uint64_t at;
+  uint64_t until;
+};
+ImageRun program_image_run(uint64_t w, uint64_t n);
+
 /// Bytes [first, first + out.size()) of EPROM `lane` (0 first, 1 second)
 /// from a program image of any `length` L; each EPROM has h = L / 2 bytes.
 /// With the middle quarters of the image exchanged (q = L / 4) as B, EPROM
@@ -92,8 +109,7 @@ bool heber_video_join(const Fetch& e1, const Fetch& e2, uint64_t n,
 /// lane 1 byte k is V[k ^ 1]. When L leaves remainder 2 on division by 4,
 /// the last byte of lane 0 comes from one past the end of the image: 0xFF.
 bool heber_video_split(const Fetch& image, uint64_t length, int lane,
-                       uint64_t first, std::span<uint8_t> out,
-                       Scratch scratch);
+                       uint64_t first, std::span<uint8_t> out, Scratch scratch);
 
 }  // namespace bintool
 

@@ -42,6 +42,11 @@ bytes that fit.
   $ (ulimit -f 1; bintool O a e o); head -c 2048 a | perl -0777 -ne 'print /(.)./gs' | cmp - e
   Can't write to file
 
+A pipe takes the HEBER program image in its own order, as a file would
+hold it.
+
+  $ rand 402 3 > e1; rand 402 4 > e2; bintool 1 e1 e2 m && bintool 1 e1 e2 /dev/stdout | cmp - m && rm e1 e2 m
+
 /dev/null reads as an empty file.
 
   $ bintool K /dev/null; echo; bintool L /dev/null n; bintool C /dev/null n; wc -c < n
