@@ -87,13 +87,15 @@ class Source {
   uint8_t probe_[1] = {};
 };
 
-// The block a destination is written from, and the layouts' scratch.
+// The blocks the destinations are written from, and the layouts' scratch.
 struct Blocks {
-  Buffer buffer = Buffer::allocate(3 * kBlockSize + 4);
-  std::span<uint8_t> out() const { return buffer.span().first(kBlockSize); }
+  Buffer buffer = Buffer::allocate(4 * kBlockSize + 4);
+  std::span<uint8_t> out(int which = 0) const {
+    return buffer.span().subspan(which * kBlockSize, kBlockSize);
+  }
   Scratch scratch() const {
-    return {buffer.span().subspan(kBlockSize, kBlockSize + 2),
-            buffer.span().subspan(2 * kBlockSize + 2)};
+    return {buffer.span().subspan(2 * kBlockSize, kBlockSize + 2),
+            buffer.span().subspan(3 * kBlockSize + 2)};
   }
 };
 
@@ -153,8 +155,8 @@ int write_program_words(File& file, uint64_t n, Source& first, Source& second,
 
 using JoinLayout = bool (*)(const Fetch&, const Fetch&, uint64_t, uint64_t,
                             std::span<uint8_t>, Scratch);
-using SplitLayout = bool (*)(const Fetch&, uint64_t, int, uint64_t,
-                             std::span<uint8_t>, Scratch);
+using SplitLayout = bool (*)(const Fetch&, uint64_t, uint64_t,
+                             std::span<uint8_t>, std::span<uint8_t>, Scratch);
 
 int join_eproms(BinaryTool& tool, int argc, char* argv[], JoinLayout layout) {
   require_args(argc, 5, kTooFewParams);
@@ -220,23 +222,32 @@ int split_image(BinaryTool& tool, int argc, char* argv[], SplitLayout layout) {
       kDone) {
     return kFailed;
   }
-  // The first EPROM image is complete on disk before the second is created.
+  File first_eprom = File::open(argv[3], OpenMode::kCreate);
+  if (!first_eprom) {
+    return fail(kCantCreateFile);
+  }
+  // Both EPROMs are written in one pass, each byte of the image read once.
+  // When the second cannot be created, the first is still made whole before
+  // that is said.
+  File second_eprom = File::open(argv[4], OpenMode::kCreate);
+  bool both = static_cast<bool>(second_eprom);
   Fetch fetch = image.fetcher();
-  for (int lane = 0; lane < 2; ++lane) {
-    File file = File::open(argv[3 + lane], OpenMode::kCreate);
-    if (!file) {
-      return fail(kCantCreateFile);
+  for (uint64_t at = 0; at < size / 2; at += kBlockSize) {
+    auto count =
+        static_cast<size_t>(std::min<uint64_t>(kBlockSize, size / 2 - at));
+    auto e1 = blocks.out(0).first(count);
+    auto e2 = blocks.out(1).first(count);
+    if (!layout(fetch, size, at, e1, e2, blocks.scratch())) {
+      return fail(kCantReadFile);
     }
-    int result =
-        write_blocks(file, size / 2, blocks,
-                     [&](uint64_t at, std::span<uint8_t> out, Scratch room) {
-                       return layout(fetch, size, lane, at, out, room);
-                     });
-    if (result != kDone) {
-      return result;
+    if (!first_eprom.write(e1) || (both && !second_eprom.write(e2))) {
+      return fail(kCantWriteToFile);
     }
   }
-  return kDone;
+  if (!first_eprom.close() || !second_eprom.close()) {
+    return fail(kCantWriteToFile);
+  }
+  return both ? kDone : fail(kCantCreateFile);
 }
 
 }  // namespace

@@ -191,19 +191,21 @@ ImageRun program_image_run(uint64_t w, uint64_t n) {
   return {run.from, run.until};
 }
 
-bool heber_program_split(const Fetch& image, uint64_t length, int lane,
-                         uint64_t first, std::span<uint8_t> out,
+bool heber_program_split(const Fetch& image, uint64_t length, uint64_t first,
+                         std::span<uint8_t> e1, std::span<uint8_t> e2,
                          Scratch scratch) {
-  // Byte pairs from an even k: B[k + lane], then B[h + k + lane].
+  // Byte pairs from an even k: B[k + lane], then B[h + k + lane]. Both
+  // EPROMs take theirs from the same two stretches of B, one byte apart.
   size_t phase = first % 2;
-  uint64_t at = first - phase + static_cast<uint64_t>(lane);
-  auto a = scratch.a.first(phase + out.size());
-  auto b = scratch.b.first(phase + out.size());
+  uint64_t at = first - phase;
+  auto a = scratch.a.first(phase + e1.size() + 1);
+  auto b = scratch.b.first(phase + e1.size() + 1);
   if (!fetch_exchanged(image, length / 4, at, a) ||
       !fetch_exchanged(image, length / 4, length / 2 + at, b)) {
     return false;
   }
-  alternate_even_bytes(a.data(), b.data(), phase, out);
+  alternate_even_bytes(a.data(), b.data(), phase, e1);
+  alternate_even_bytes(a.data() + 1, b.data() + 1, phase, e2);
   return true;
 }
 
@@ -225,16 +227,18 @@ bool heber_video_join(const Fetch& e1, const Fetch& e2, uint64_t n,
   return true;
 }
 
-bool heber_video_split(const Fetch& image, uint64_t length, int lane,
-                       uint64_t first, std::span<uint8_t> out,
+bool heber_video_split(const Fetch& image, uint64_t length, uint64_t first,
+                       std::span<uint8_t> e1, std::span<uint8_t> e2,
                        Scratch scratch) {
   size_t phase = first % 2;
-  uint64_t at = (lane == 0 ? length / 2 : 0) + first - phase;
-  auto from = scratch.a.first(whole_words(phase + out.size()));
-  if (!image(at, from)) {
+  auto upper = scratch.a.first(whole_words(phase + e1.size()));
+  auto lower = scratch.b.first(upper.size());
+  if (!image(length / 2 + first - phase, upper) ||
+      !image(first - phase, lower)) {
     return false;
   }
-  swap_word_bytes(from.data(), phase, out);
+  swap_word_bytes(upper.data(), phase, e1);
+  swap_word_bytes(lower.data(), phase, e2);
   return true;
 }
 

@@ -88,15 +88,16 @@ struct ImageRun {
 };
 ImageRun program_image_run(uint64_t w, uint64_t n);
 
-/// Bytes [first, first + out.size()) of EPROM `lane` (0 first, 1 second)
-/// from a program image of any `length` L; each EPROM has h = L / 2 bytes.
-/// With the middle quarters of the image exchanged (q = L / 4) as B, EPROM
-/// byte k is B[k + lane] for even k and B[h + k - 1 + lane] for odd k: the
-/// inverse of the join when L is a multiple of 4. Other lengths drop or
-/// repeat bytes (a 6-byte image gives x0 x3 x1 and x2 x4 x3); users' files
-/// made that way must come out the same.
-bool heber_program_split(const Fetch& image, uint64_t length, int lane,
-                         uint64_t first, std::span<uint8_t> out,
+/// Bytes [first, first + size) of both EPROMs (`e1` the first, `e2` the
+/// second, of equal sizes) from a program image of any `length` L; each
+/// EPROM has h = L / 2 bytes. With the middle quarters of the image
+/// exchanged (q = L / 4) as B, byte k of EPROM `lane` (0 or 1) is
+/// B[k + lane] for even k and B[h + k - 1 + lane] for odd k: the inverse of
+/// the join when L is a multiple of 4. Other lengths drop or repeat bytes (a
+/// 6-byte image gives x0 x3 x1 and x2 x4 x3); users' files made that way
+/// must come out the same.
+bool heber_program_split(const Fetch& image, uint64_t length, uint64_t first,
+                         std::span<uint8_t> e1, std::span<uint8_t> e2,
                          Scratch scratch);
 
 /// Bytes [first, first + out.size()) of the video image M of two EPROMs of
@@ -104,12 +105,13 @@ bool heber_program_split(const Fetch& image, uint64_t length, int lane,
 bool heber_video_join(const Fetch& e1, const Fetch& e2, uint64_t n,
                       uint64_t first, std::span<uint8_t> out, Scratch scratch);
 
-/// Bytes [first, first + out.size()) of EPROM `lane` from a video image of
-/// any `length` L, h = L / 2 bytes each: lane 0 byte k is V[h + (k ^ 1)],
-/// lane 1 byte k is V[k ^ 1]. When L leaves remainder 2 on division by 4,
-/// the last byte of lane 0 comes from one past the end of the image: 0xFF.
-bool heber_video_split(const Fetch& image, uint64_t length, int lane,
-                       uint64_t first, std::span<uint8_t> out, Scratch scratch);
+/// Bytes [first, first + size) of both EPROMs from a video image of any
+/// `length` L, h = L / 2 bytes each: byte k of the first is V[h + (k ^ 1)],
+/// of the second V[k ^ 1]. When L leaves remainder 2 on division by 4, the
+/// last byte of the first comes from one past the end of the image: 0xFF.
+bool heber_video_split(const Fetch& image, uint64_t length, uint64_t first,
+                       std::span<uint8_t> e1, std::span<uint8_t> e2,
+                       Scratch scratch);
 
 }  // namespace bintool
 

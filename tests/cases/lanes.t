@@ -68,6 +68,12 @@ two EPROMs and back.
    a0 a0 a1 a1 a2 a2 a3 a3 a1 a0 a3 a2 b1 b0 b3 b2
    05 04 07 06 01 00 03 02 00 02 04 06 01 03 05 07
 
+Two destinations of one name keep the second EPROM, as if written one after
+the other.
+
+  $ printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m8; bintool 2 m8 x8 x8 && bintool 4 m8 y8 y8 && od -An -tx1 x8 y8; rm m8 x8 y8
+   01 03 05 07 01 00 03 02
+
 1 to 4 failures; empty sources fail silently.
 
   $ rm -f x y; : > e; printf abc > odd

@@ -26,7 +26,7 @@ before it, and nothing is made from bytes that were not read.
   Can't read file
   Can't read file
   Can't read file
-  e g h i l m o r1 s x z
+  e g h i l m o r1 s x y z
   $ bintool H m/f | tr '\r' '~' | uniq -c
         2 >00,>00,>00,>00,>00,>00,>00,>00~
         1 >4A,>4B,>4C,>00,>00,>00,>00,>00~
