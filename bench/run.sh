@@ -117,7 +117,7 @@ check_4() { cmp -s 4.a E1 && cmp -s 4.b E2 || fail "4"; }
 # files each side creates (removed, and the disk synced, before every run, so
 # that both sides create their outputs anew on a quiet disk)
 JOBS=(
-  "L: join 2 x 128 MiB~$((256 * MIB))~1.1~$BT L H1 H2 L.bt~cat H1 H2 > L.peer~L.bt L.peer"
+  "L: join 2 x 128 MiB~$((256 * MIB))~1.02~$BT L H1 H2 L.bt~cat H1 H2 > L.peer~L.bt L.peer"
   "R: 256 MiB into 4~$((256 * MIB))~1.0~$BT R A R.bt1 R.bt2 R.bt3 R.bt4~split -n 4 A R.peer~R.bt? R.peera?"
   "I: 128 MiB from 64 MiB~$((128 * MIB))~1.1~$BT I A I.bt 4000000 8000000~dd if=A of=I.peer iflag=skip_bytes,count_bytes bs=1M skip=64M count=128M status=none~I.bt I.peer"
   "U: 128 MiB at 64 MiB~$((128 * MIB))~1.1~$BT U H1 U.bt 4000000~dd if=H1 of=U.peer conv=notrunc oflag=seek_bytes bs=1M seek=64M status=none~"
@@ -129,10 +129,10 @@ JOBS=(
   "T: literal~$((256 * MIB))~1.0~$BT T T \"'$LITERAL'\" > /dev/null < /dev/null~grep -obUaF $LITERAL T | wc -l > /dev/null~"
   "T: 4D ? 3F~$((256 * MIB))~1.0~$BT T A 4D '?' 3F > /dev/null < /dev/null~grep -obUaP '\\x4D.\\x3F' A | wc -l > /dev/null~"
   "P: 256 rows~4096~1.0~$BT P A 100000 256 > /dev/null~xxd -s 0x100000 -l 4096 A > /dev/null~"
-  "1: 2 x 32 MiB to 64 MiB~$((64 * MIB))~3.0~$BT 1 E1 E2 1.bt~cat E1 E2 > 1.peer~1.bt 1.peer"
-  "2: 64 MiB to 2 x 32 MiB~$((64 * MIB))~3.0~$BT 2 M1 2.a 2.b~cat M1 > 2.peer~2.a 2.b 2.peer"
-  "3: 2 x 32 MiB to 64 MiB~$((64 * MIB))~3.0~$BT 3 E1 E2 3.bt~cat E1 E2 > 3.peer~3.bt 3.peer"
-  "4: 64 MiB to 2 x 32 MiB~$((64 * MIB))~3.0~$BT 4 M3 4.a 4.b~cat M3 > 4.peer~4.a 4.b 4.peer"
+  "1: 2 x 32 MiB to 64 MiB~$((64 * MIB))~1.5~$BT 1 E1 E2 1.bt~cat E1 E2 > 1.peer~1.bt 1.peer"
+  "2: 64 MiB to 2 x 32 MiB~$((64 * MIB))~1.5~$BT 2 M1 2.a 2.b~cat M1 > 2.peer~2.a 2.b 2.peer"
+  "3: 2 x 32 MiB to 64 MiB~$((64 * MIB))~1.5~$BT 3 E1 E2 3.bt~cat E1 E2 > 3.peer~3.bt 3.peer"
+  "4: 64 MiB to 2 x 32 MiB~$((64 * MIB))~1.5~$BT 4 M3 4.a 4.b~cat M3 > 4.peer~4.a 4.b 4.peer"
 )
 CHECKS=(check_L check_R check_I check_U check_O check_S check_K check_C check_H
   check_T_literal check_T_wildcard check_P check_1 check_2 check_3 check_4)
