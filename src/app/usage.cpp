@@ -1,6 +1,8 @@
 // The usage text printed when no command letter is given.
 #include "app/usage.h"
 
+#include "app/version.h"
+
 namespace bintool {
 namespace {
 
@@ -8,7 +10,7 @@ namespace {
 // grep these lines, so every blank counts. The last line has no line feed.
 constexpr std::string_view kHeadBefore = "\n";
 constexpr std::string_view kHeadAfter =
-    " # file1 file2 ... (All numbers are HEX) - V.8.0\n\n";
+    " # file1 file2 ... (All numbers are HEX) - V.";
 constexpr std::string_view kCommandLines[] = {
     "# = L - adding 2 or more files:                 sourc1 sourc2 ... dest\n",
     "# = R - split to 2 or more files:               sourc dest1 dest2 ...\n",
@@ -34,6 +36,7 @@ constexpr std::string_view kCommandLines[] = {
 std::string usage_text(std::string_view program) {
   std::string text;
   text.append(kHeadBefore).append(program).append(kHeadAfter);
+  text.append(kVersion).append("\n\n");
   for (std::string_view line : kCommandLines) {
     text.append(line);
   }
