@@ -27,4 +27,18 @@ BinaryTool::Measured BinaryTool::open_measured(const char* name) {
   return {std::move(file), length};
 }
 
+BinaryTool::Measured BinaryTool::measure_and_open(const char* name,
+                                                  const char* open_failure) {
+  int64_t length = file_length(name);
+  File file = File::open(name, OpenMode::kRead);
+  if (!file) {
+    fail(open_failure);
+    return {};
+  }
+  if (length < 0) {
+    return {};
+  }
+  return {std::move(file), length};
+}
+
 }  // namespace bintool

@@ -49,6 +49,12 @@ class BinaryTool {
     int64_t length;
   };
   Measured open_measured(const char* name);
+
+  /// Measures `name` with file_length, then opens it for reading, as R, I,
+  /// U, O and H do: a missing source is reported by the measurement and
+  /// again, with `open_failure`, by the open; one that opens but cannot be
+  /// measured (a pipe), once. A false File after those messages.
+  Measured measure_and_open(const char* name, const char* open_failure);
 };
 
 }  // namespace bintool

@@ -51,6 +51,14 @@ int fail(const char* message) {
   return kFailed;
 }
 
+Buffer block_or_fail(size_t size) {
+  Buffer block = Buffer::allocate(size);
+  if (!block) {
+    print(kCantCreateBuffer);
+  }
+  return block;
+}
+
 int fail_copy(CopyEnd end) {
   return fail(end == CopyEnd::kReadFailed ? kCantReadFile : kCantWriteToFile);
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "io/block_copy.h"
+#include "io/buffer.h"
 
 namespace bintool {
 
@@ -39,6 +40,10 @@ void require_args(int argc, int minimum, const char* message);
 /// Prints `message` and returns kFailed, the result of a reported failure.
 /// Every stream the handler holds is closed when the handler returns.
 int fail(const char* message);
+
+/// A block of `size` bytes for the run; an empty Buffer after "Can't create
+/// buffer\n" when no memory can be had.
+Buffer block_or_fail(size_t size = kBlockSize);
 
 /// Prints what stopped a copy ("Can't read file\n" or "Can't write to
 /// file\n") and returns kFailed. For kDone the failure was the destination's

@@ -30,9 +30,9 @@ int BinaryTool::concatenate(int argc, char* argv[]) {
     }
     held.push_back(in.regular() ? File() : std::move(in));
   }
-  Buffer block = Buffer::allocate(kBlockSize);
+  Buffer block = block_or_fail();
   if (!block) {
-    return fail(kCantCreateBuffer);
+    return kFailed;
   }
   File out = File::open(destination, OpenMode::kCreate);
   if (!out) {

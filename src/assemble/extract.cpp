@@ -14,22 +14,18 @@ int BinaryTool::extract(int argc, char* argv[]) {
   const char* source = argv[2];
   const char* destination = argv[3];
   ExtractRange range = extract_range(argc, argv);
-  // A missing source is reported twice: here and by the open below. One
-  // that opens but cannot be measured (a pipe) is reported once.
-  int64_t length = file_length(source);
-  File in = File::open(source, OpenMode::kRead);
+  // A missing source is reported twice, the second time with the text
+  // these commands have always used.
+  auto [in, length] = measure_and_open(source, kCantCreateFile);
   if (!in) {
-    return fail(kCantCreateFile);
-  }
-  if (length < 0) {
     return kFailed;
   }
   if (refuse_same_file(source, destination)) {
     return kFailed;
   }
-  Buffer block = Buffer::allocate(kBlockSize);
+  Buffer block = block_or_fail();
   if (!block) {
-    return fail(kCantCreateBuffer);
+    return kFailed;
   }
   File out = File::open(destination, OpenMode::kCreate);
   if (!out) {

@@ -39,12 +39,10 @@ int BinaryTool::insert(int argc, char* argv[]) {
   const char* source = argv[2];
   const char* destination = argv[3];
   uint64_t address = insert_address(argc, argv);
-  int64_t count = file_length(source);
-  File in = File::open(source, OpenMode::kRead);
+  // A missing source is reported twice, the second time with the text
+  // these commands have always used.
+  auto [in, count] = measure_and_open(source, kCantCreateFile);
   if (!in) {
-    return fail(kCantCreateFile);
-  }
-  if (count < 0) {
     return kFailed;
   }
   File out = File::open(destination, OpenMode::kUpdate);
@@ -54,9 +52,9 @@ int BinaryTool::insert(int argc, char* argv[]) {
   if (count <= 0) {
     return kDone;
   }
-  Buffer block = Buffer::allocate(kBlockSize);
+  Buffer block = block_or_fail();
   if (!block) {
-    return fail(kCantCreateBuffer);
+    return kFailed;
   }
   auto bytes = static_cast<uint64_t>(count);
   CopyEnd end = !out.seek(address) ? CopyEnd::kWriteFailed

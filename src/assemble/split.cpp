@@ -12,12 +12,10 @@ namespace bintool {
 int BinaryTool::split(int argc, char* argv[]) {
   require_args(argc, 4, kTooFewParams);
   const char* source = argv[2];
-  int64_t length = file_length(source);
-  File in = File::open(source, OpenMode::kRead);
+  // A missing source is reported twice, the second time with the text
+  // these commands have always used.
+  auto [in, length] = measure_and_open(source, kCantCreateFile);
   if (!in) {
-    return fail(kCantCreateFile);
-  }
-  if (length < 0) {
     return kFailed;
   }
   uint64_t take = piece_read_length(length, argc - 3);
@@ -26,9 +24,9 @@ int BinaryTool::split(int argc, char* argv[]) {
       return kFailed;
     }
   }
-  Buffer block = Buffer::allocate(kBlockSize);
+  Buffer block = block_or_fail();
   if (!block) {
-    return fail(kCantCreateBuffer);
+    return kFailed;
   }
   for (int i = 3; i < argc; ++i) {
     File out = File::open(argv[i], OpenMode::kCreate);

@@ -1,11 +1,11 @@
 // K: a file's length and the sum of its bytes read as signed values.
-#include <algorithm>
 #include <optional>
 
 #include "app/binary_tool.h"
 #include "app/conventions.h"
 #include "app/messages.h"
 #include "inspect/text_format.h"
+#include "io/block_reader.h"
 #include "io/buffer.h"
 #include "io/file.h"
 
@@ -17,22 +17,21 @@ int BinaryTool::checksum(int argc, char* argv[]) {
   if (!file) {
     return kFailed;
   }
-  Buffer block = Buffer::allocate(kBlockSize);
+  Buffer block = block_or_fail();
   if (!block) {
-    return fail(kCantCreateBuffer);
+    return kFailed;
   }
   uint32_t sum = 0;
-  for (auto left = static_cast<uint64_t>(length); left > 0;) {
-    auto want = static_cast<size_t>(std::min<uint64_t>(block.size(), left));
-    std::optional<size_t> got = file.read(block.span().first(want));
+  BlockReader reader(file, static_cast<uint64_t>(length));
+  for (;;) {
+    std::optional<std::span<uint8_t>> got = reader.next(block.span());
     if (!got) {
       return fail(kCantReadFile);
     }
-    sum = add_signed_bytes(sum, block.span().first(*got));
-    if (*got < want) {
+    if (got->empty()) {
       break;
     }
-    left -= *got;
+    sum = add_signed_bytes(sum, *got);
   }
   print(checksum_report(static_cast<uint64_t>(length), sum));
   return kDone;

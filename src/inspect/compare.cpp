@@ -10,6 +10,7 @@
 #include "app/messages.h"
 #include "inspect/pause_prompt.h"
 #include "inspect/text_format.h"
+#include "io/block_reader.h"
 #include "io/buffer.h"
 #include "io/file.h"
 
@@ -60,31 +61,27 @@ int BinaryTool::compare(int argc, char* argv[]) {
     print(text);
     end_run();
   }
-  Buffer first_block = Buffer::allocate(kBlockSize);
-  Buffer second_block = Buffer::allocate(kBlockSize);
-  if (!first_block || !second_block) {
-    return fail(kCantCreateBuffer);
+  Buffer blocks = block_or_fail(2 * kBlockSize);
+  if (!blocks) {
+    return kFailed;
   }
-  uint8_t* a = first_block.data();
-  uint8_t* b = second_block.data();
+  // The files are read in step; the one that ends first ends the compare.
   PagedOutput out(kLinesPerPage);
-  uint64_t offset = 0;
-  uint64_t left = static_cast<uint64_t>(length);
-  while (left > 0) {
-    auto want = static_cast<size_t>(std::min<uint64_t>(kBlockSize, left));
-    std::optional<size_t> got_a = first.read({a, want});
-    std::optional<size_t> got_b = second.read({b, want});
+  BlockReader reader_a(first, static_cast<uint64_t>(length));
+  BlockReader reader_b(second, static_cast<uint64_t>(length));
+  for (uint64_t offset = 0;;) {
+    auto got_a = reader_a.next(blocks.span().first(kBlockSize));
+    auto got_b = reader_b.next(blocks.span().subspan(kBlockSize));
     if (!got_a || !got_b) {
       out.flush();
       return fail(kCantReadFile);
     }
-    size_t got = std::min(*got_a, *got_b);
-    list_differences(a, b, got, offset, out);
-    if (got < want) {
+    size_t got = std::min(got_a->size(), got_b->size());
+    list_differences(got_a->data(), got_b->data(), got, offset, out);
+    if (got == 0 || got_a->size() != got_b->size()) {
       break;
     }
     offset += got;
-    left -= got;
   }
   return kDone;
 }

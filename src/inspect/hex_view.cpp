@@ -7,6 +7,7 @@
 #include "app/hex_arg.h"
 #include "app/messages.h"
 #include "inspect/text_format.h"
+#include "io/block_reader.h"
 #include "io/buffer.h"
 #include "io/file.h"
 
@@ -47,20 +48,21 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
   // Cells past the end of the file are blank, and so are those past a file
   // that ends early (it shrank): nothing is read after a short read.
   bool readable = file.seek(address);
+  BlockReader reader(file);
   auto rows = static_cast<uint64_t>(plan.rows);
   for (uint64_t row = 0; row < rows;) {
     size_t block_rows = std::min<uint64_t>(rows - row, kRowsPerBlock);
-    size_t want = block_rows * kRowBytes;
-    std::optional<size_t> got = readable ? file.read(block.span().first(want))
-                                         : std::optional<size_t>(0);
+    std::optional<std::span<uint8_t>> got =
+        readable ? reader.next(block.span().first(block_rows * kRowBytes))
+                 : block.span().first(0);
     if (!got) {
       return fail(kCantReadFile);
     }
-    readable = readable && *got == want;
     for (size_t i = 0; i < block_rows; ++i, ++row) {
       append_view_offset(out, address + row * kRowBytes);
       size_t first = i * kRowBytes;
-      size_t count = first < *got ? std::min(kRowBytes, *got - first) : 0;
+      size_t count =
+          first < got->size() ? std::min(kRowBytes, got->size() - first) : 0;
       append_view_cells(out, block.span().subspan(first, count));
     }
     print(out);

@@ -9,6 +9,7 @@
 #include "inspect/pattern.h"
 #include "inspect/pause_prompt.h"
 #include "inspect/text_format.h"
+#include "io/block_reader.h"
 #include "io/buffer.h"
 #include "io/file.h"
 
@@ -34,9 +35,9 @@ int BinaryTool::search(int argc, char* argv[]) {
   size_t overlap = matcher.size() - 1;
   // A block holds the pattern several times over, so every block read
   // moves the search on.
-  Buffer block = Buffer::allocate(std::max(kBlockSize, 4 * matcher.size()));
+  Buffer block = block_or_fail(std::max(kBlockSize, 4 * matcher.size()));
   if (!block) {
-    return fail(kCantCreateBuffer);
+    return kFailed;
   }
 
   // Consecutive blocks share one byte less than the pattern, so a match
@@ -45,31 +46,26 @@ int BinaryTool::search(int argc, char* argv[]) {
   PagedOutput out(kHitsPerPage);
   uint64_t hits = 0;
   uint64_t base = 0;
-  uint64_t left = static_cast<uint64_t>(length);
-  size_t filled = 0;
-  for (;;) {
-    size_t want =
-        static_cast<size_t>(std::min<uint64_t>(block.size() - filled, left));
-    std::optional<size_t> read = file.read(block.span().subspan(filled, want));
-    if (!read) {
+  BlockReader reader(file, static_cast<uint64_t>(length));
+  for (size_t kept = 0;;) {
+    std::optional<std::span<uint8_t>> got =
+        reader.next(block.span().subspan(kept));
+    if (!got) {
       out.text().push_back('\n');
       out.flush();
       return fail(kCantReadFile);
     }
-    size_t got = *read;
-    filled += got;
-    left -= got;
+    if (got->empty()) {
+      break;
+    }
+    size_t filled = kept + got->size();
     matcher.find(block.span().first(filled), [&](size_t k) {
       append_hit_entry(out.text(), ++hits, base + k);
       out.end_item();
     });
-    if (got < want || left == 0) {
-      break;
-    }
-    size_t keep = std::min(filled, overlap);
-    std::memmove(block.data(), block.data() + filled - keep, keep);
-    base += filled - keep;
-    filled = keep;
+    kept = std::min(filled, overlap);
+    std::memmove(block.data(), block.data() + filled - kept, kept);
+    base += filled - kept;
   }
   out.text().push_back('\n');
   return kDone;

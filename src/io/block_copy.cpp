@@ -1,7 +1,6 @@
 // Copying a run of bytes from one stream to another through one block.
 #include "io/block_copy.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace bintool {
@@ -12,23 +11,19 @@ CopyEnd copy_bytes(File& from, File& to, uint64_t limit,
   if (!in_kernel) {
     return CopyEnd::kWriteFailed;
   }
-  uint64_t copied = *in_kernel;
-  while (copied < limit) {
-    auto want =
-        static_cast<size_t>(std::min<uint64_t>(block.size(), limit - copied));
-    std::optional<size_t> got = from.read(block.first(want));
+  BlockReader reader(from, limit - *in_kernel);
+  for (;;) {
+    std::optional<std::span<uint8_t>> got = reader.next(block);
     if (!got) {
       return CopyEnd::kReadFailed;
     }
-    if (!to.write(block.first(*got))) {
+    if (got->empty()) {
+      return CopyEnd::kDone;
+    }
+    if (!to.write(*got)) {
       return CopyEnd::kWriteFailed;
     }
-    if (*got < want) {
-      break;
-    }
-    copied += *got;
   }
-  return CopyEnd::kDone;
 }
 
 }  // namespace bintool

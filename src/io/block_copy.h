@@ -5,12 +5,10 @@
 #include <cstdint>
 #include <span>
 
+#include "io/block_reader.h"
 #include "io/file.h"
 
 namespace bintool {
-
-/// Means "to the end of the source" as the `limit` of copy_bytes.
-inline constexpr uint64_t kToEnd = UINT64_MAX;
 
 /// How a copy ended, when it did not simply run out of bytes.
 enum class CopyEnd { kDone, kReadFailed, kWriteFailed };

@@ -6,6 +6,7 @@
 #include "app/binary_tool.h"
 #include "app/conventions.h"
 #include "app/messages.h"
+#include "io/block_reader.h"
 #include "io/buffer.h"
 #include "io/file.h"
 #include "lanes/lane_layout.h"
@@ -31,9 +32,9 @@ class Source {
       return fail(kCantOpenFile);
     }
     if (whole) {
-      copy_ = Buffer::allocate(length);
+      copy_ = block_or_fail(length);
       if (!copy_) {
-        return fail(kCantCreateBuffer);
+        return kFailed;
       }
     }
     std::optional<size_t> got = read(0, whole ? copy_.span() : probe_);
@@ -75,10 +76,11 @@ class Source {
 
  private:
   std::optional<size_t> read(uint64_t at, std::span<uint8_t> into) {
-    if (into.empty()) {
-      return 0;
+    std::optional<std::span<uint8_t>> got;
+    if (file_.seek(at)) {
+      got = BlockReader(file_).next(into);
     }
-    return file_.seek(at) ? file_.read(into) : std::nullopt;
+    return got ? std::optional(got->size()) : std::nullopt;
   }
 
   File file_;
@@ -89,7 +91,7 @@ class Source {
 
 // The blocks the destinations are written from, and the layouts' scratch.
 struct Blocks {
-  Buffer buffer = Buffer::allocate(4 * kBlockSize + 4);
+  Buffer buffer = block_or_fail(4 * kBlockSize + 4);
   std::span<uint8_t> out(int which = 0) const {
     return buffer.span().subspan(which * kBlockSize, kBlockSize);
   }
@@ -178,7 +180,7 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], JoinLayout layout) {
   auto size = static_cast<uint64_t>(n);
   Blocks blocks;
   if (!blocks.buffer) {
-    return fail(kCantCreateBuffer);
+    return kFailed;
   }
   Source first;
   Source second;
@@ -214,7 +216,7 @@ int split_image(BinaryTool& tool, int argc, char* argv[], SplitLayout layout) {
   auto size = static_cast<uint64_t>(length);
   Blocks blocks;
   if (!blocks.buffer) {
-    return fail(kCantCreateBuffer);
+    return kFailed;
   }
   Source image;
   if (image.open(argv[2], size,

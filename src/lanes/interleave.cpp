@@ -4,6 +4,7 @@
 #include "app/binary_tool.h"
 #include "app/conventions.h"
 #include "app/messages.h"
+#include "io/block_reader.h"
 #include "io/buffer.h"
 #include "io/file.h"
 #include "lanes/lane_layout.h"
@@ -43,9 +44,9 @@ int BinaryTool::interleave(int argc, char* argv[]) {
       refuse_same_file(odd_name, image_name)) {
     return kFailed;
   }
-  Buffer block = Buffer::allocate(4 * kLaneBlock);
+  Buffer block = block_or_fail(4 * kLaneBlock);
   if (!block) {
-    return fail(kCantCreateBuffer);
+    return kFailed;
   }
   File image = File::open(image_name, OpenMode::kCreate);
   if (!image) {
@@ -54,18 +55,20 @@ int BinaryTool::interleave(int argc, char* argv[]) {
   auto lane_a = block.span().first(kLaneBlock);
   auto lane_b = block.span().subspan(kLaneBlock, kLaneBlock);
   auto joined = block.span().subspan(2 * kLaneBlock);
+  BlockReader reader_a(even);
+  BlockReader reader_b(odd);
   for (;;) {
-    std::optional<size_t> got_a = even.read(lane_a);
-    std::optional<size_t> got_b = odd.read(lane_b);
+    std::optional<std::span<uint8_t>> got_a = reader_a.next(lane_a);
+    std::optional<std::span<uint8_t>> got_b = reader_b.next(lane_b);
     if (!got_a || !got_b) {
       return fail(kCantReadFile);
     }
-    size_t count =
-        interleave_lanes(lane_a.first(*got_a), lane_b.first(*got_b), joined);
+    size_t count = interleave_lanes(*got_a, *got_b, joined);
     if (!image.write(joined.first(count))) {
       return fail(kCantWriteToFile);
     }
-    if (*got_a < kLaneBlock || *got_b < kLaneBlock) {
+    // A lane that ends early (it shrank) ends the image.
+    if (got_a->size() < kLaneBlock || got_b->size() < kLaneBlock) {
       break;
     }
   }
@@ -80,23 +83,17 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
   const char* image_name = argv[2];
   const char* even_name = argv[3];
   const char* odd_name = argv[4];
-  // A missing source is reported twice: here and by the open below. One
-  // that opens but cannot be measured (a pipe) is reported once.
-  int64_t length = file_length(image_name);
-  File image = File::open(image_name, OpenMode::kRead);
+  auto [image, length] = measure_and_open(image_name, kCantOpenFile);
   if (!image) {
-    return fail(kCantOpenFile);
-  }
-  if (length < 0) {
     return kFailed;
   }
   if (refuse_same_file(image_name, even_name) ||
       refuse_same_file(image_name, odd_name)) {
     return kFailed;
   }
-  Buffer block = Buffer::allocate(4 * kLaneBlock);
+  Buffer block = block_or_fail(4 * kLaneBlock);
   if (!block) {
-    return fail(kCantCreateBuffer);
+    return kFailed;
   }
   // Scripts expect this text, not "Can't create file", for the first lane.
   File even = File::open(even_name, OpenMode::kCreate);
@@ -110,17 +107,19 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
   auto whole = block.span().first(2 * kLaneBlock);
   uint8_t* lane_a = block.data() + 2 * kLaneBlock;
   uint8_t* lane_b = lane_a + kLaneBlock;
+  BlockReader reader(image);
   for (;;) {
-    std::optional<size_t> read = image.read(whole);
-    if (!read) {
+    std::optional<std::span<uint8_t>> got = reader.next(whole);
+    if (!got) {
       return fail(kCantReadFile);
     }
-    size_t got = *read;
-    deinterleave_lanes(whole.first(got), lane_a, lane_b);
-    if (!even.write({lane_a, (got + 1) / 2}) || !odd.write({lane_b, got / 2})) {
+    size_t size = got->size();
+    deinterleave_lanes(*got, lane_a, lane_b);
+    if (!even.write({lane_a, (size + 1) / 2}) ||
+        !odd.write({lane_b, size / 2})) {
       return fail(kCantWriteToFile);
     }
-    if (got < whole.size()) {
+    if (size < whole.size()) {
       break;
     }
   }

@@ -1,12 +1,28 @@
-// The transcripts under tests/cases, one test each.
+// The transcripts under tests/cases, one test each, and the README.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "e2e/harness.h"
 
 namespace bintool::test {
 namespace {
+
+// Every transcript in tests/cases, one test each.
+std::vector<std::string> transcripts() {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(BINTOOL_CASES)) {
+    if (entry.path().extension() == ".t") {
+      names.push_back(entry.path().stem().string());
+    }
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 class Transcript : public testing::TestWithParam<std::string> {};
 
@@ -22,14 +38,19 @@ TEST_P(Transcript, Runs) {
     ASSERT_EQ(std::getenv("CI"), nullptr) << "no FUSE here";
     GTEST_SKIP() << "no FUSE here (/dev/fuse and Debian's python3-fusepy)";
   }
-  run_transcript(BINTOOL_CASES "/" + GetParam() + ".t");
+  std::string path = BINTOOL_CASES "/" + GetParam() + ".t";
+  run_session(path, read_transcript(path));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Transcript,
-                         testing::Values("dispatch", "assemble", "lanes",
-                                         "inspect", "hostile_posix",
-                                         "terminal_posix", "media_posix"),
+INSTANTIATE_TEST_SUITE_P(Cases, Transcript, testing::ValuesIn(transcripts()),
                          [](const auto& param) { return param.param; });
+
+TEST(Readme, ExamplesPrintWhatItShows) {
+  // The examples write their results where the README says, from the
+  // repository's root; the outputs it shows are the tool's, byte for byte.
+  std::string path = BINTOOL_SOURCE "/README.md";
+  run_session(path, read_readme(path));
+}
 
 }  // namespace
 }  // namespace bintool::test
