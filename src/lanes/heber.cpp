@@ -56,10 +56,6 @@ class Source {
         at < length_ ? std::min<uint64_t>(into.size(), length_ - at) : 0);
     std::fill(into.begin() + static_cast<ptrdiff_t>(inside), into.end(),
               uint8_t{0xFF});
-    if (copy_) {
-      std::memcpy(into.data(), copy_.data() + at, inside);
-      return true;
-    }
     std::optional<size_t> got = read(at, into.first(inside));
     if (got) {
       std::fill(into.begin() + static_cast<ptrdiff_t>(*got),
@@ -68,7 +64,11 @@ class Source {
     return got.has_value();
   }
 
+  // Where a layout reads the source: the whole copy, or the file.
   Fetch fetcher() {
+    if (copy_) {
+      return fetch_from(copy_.span());
+    }
     return [this](uint64_t at, std::span<uint8_t> into) {
       return fetch(at, into);
     };
@@ -124,8 +124,8 @@ int write_blocks(File& file, uint64_t size, const Blocks& blocks, Fill fill) {
 // where they land, two places at a time. Made in the image's own order
 // instead, every EPROM block would be read twice, once for each quarter it
 // feeds.
-int write_program_words(File& file, uint64_t n, Source& first, Source& second,
-                        const Blocks& blocks) {
+int write_program_words(File& file, uint64_t n, const Fetch& first,
+                        const Fetch& second, const Blocks& blocks) {
   constexpr size_t kEpromBlock = kBlockSize / 2;
   Scratch room = blocks.scratch();
   for (uint64_t s = 0; s < n; s += kEpromBlock) {
@@ -133,23 +133,18 @@ int write_program_words(File& file, uint64_t n, Source& first, Source& second,
     // One byte more for the odd words' last word-wide read.
     auto e1 = room.a.first(count + 1);
     auto e2 = room.b.first(count + 1);
-    if (!first.fetch(s, e1.first(count)) || !second.fetch(s, e2.first(count))) {
+    if (!first(s, e1.first(count)) || !second(s, e2.first(count))) {
       return fail(kCantReadFile);
     }
     auto even = blocks.out().first(count);
     auto odd = blocks.out().subspan(count, count);
     heber_program_words(e1, e2, even, odd);
-    for (auto [w, bytes] : {std::pair{s, even}, std::pair{n + s, odd}}) {
-      while (!bytes.empty()) {
-        ImageRun run = program_image_run(w, n);
-        auto k = static_cast<size_t>(
-            std::min<uint64_t>(bytes.size(), run.until - w));
-        if (!file.seek(run.at) || !file.write(bytes.first(k))) {
-          return fail(kCantWriteToFile);
-        }
-        w += k;
-        bytes = bytes.subspan(k);
-      }
+    auto put = [&](uint64_t at, std::span<const uint8_t> run) {
+      return file.seek(at) && file.write(run);
+    };
+    if (!place_program_words(s, even, n, put) ||
+        !place_program_words(n + s, odd, n, put)) {
+      return fail(kCantWriteToFile);
     }
   }
   return file.close() ? kDone : fail(kCantWriteToFile);
@@ -195,7 +190,8 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], JoinLayout layout) {
   // Only a regular file can be written out of order; a pipe takes the
   // image in its own order.
   if (layout == &heber_program_join && file.regular()) {
-    return write_program_words(file, size, first, second, blocks);
+    return write_program_words(file, size, first.fetcher(), second.fetcher(),
+                               blocks);
   }
   return write_blocks(file, 2 * size, blocks,
                       [&, e1 = first.fetcher(), e2 = second.fetcher()](

@@ -152,6 +152,15 @@ size_t whole_words(size_t bytes) { return bytes + bytes % 2; }
 
 }  // namespace
 
+Fetch fetch_from(std::span<const uint8_t> bytes) {
+  return [bytes](uint64_t at, std::span<uint8_t> into) {
+    for (size_t i = 0; i < into.size(); ++i) {
+      into[i] = at + i < bytes.size() ? bytes[at + i] : uint8_t{0xFF};
+    }
+    return true;
+  };
+}
+
 bool heber_program_join(const Fetch& e1, const Fetch& e2, uint64_t n,
                         uint64_t first, std::span<uint8_t> out,
                         Scratch scratch) {
@@ -186,9 +195,20 @@ void heber_program_words(std::span<const uint8_t> e1,
   alternate_even_bytes(e1.data() + 1, e2.data() + 1, 0, odd_words);
 }
 
-ImageRun program_image_run(uint64_t w, uint64_t n) {
-  QuarterRun run = exchanged(w, n / 2);
-  return {run.from, run.until};
+bool place_program_words(
+    uint64_t w, std::span<const uint8_t> bytes, uint64_t n,
+    const std::function<bool(uint64_t, std::span<const uint8_t>)>& put) {
+  while (!bytes.empty()) {
+    QuarterRun run = exchanged(w, n / 2);
+    auto count =
+        static_cast<size_t>(std::min<uint64_t>(bytes.size(), run.until - w));
+    if (!put(run.from, bytes.first(count))) {
+      return false;
+    }
+    w += count;
+    bytes = bytes.subspan(count);
+  }
+  return true;
 }
 
 bool heber_program_split(const Fetch& image, uint64_t length, uint64_t first,

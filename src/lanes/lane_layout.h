@@ -57,6 +57,9 @@ void deinterleave_lanes(std::span<const uint8_t> image, uint8_t* even,
 /// erased EPROM cell. False after a read error.
 using Fetch = std::function<bool(uint64_t at, std::span<uint8_t> into)>;
 
+/// A fetch from `bytes` in memory, which must outlive it.
+Fetch fetch_from(std::span<const uint8_t> bytes);
+
 /// Room for the source bytes of one window: two spans of at least the
 /// window's size + 2 bytes each.
 struct Scratch {
@@ -74,19 +77,18 @@ bool heber_program_join(const Fetch& e1, const Fetch& e2, uint64_t n,
 /// The same image made from the EPROMs' side: EPROM bytes [s, s + c) of
 /// both (s and c even) give the bytes [s, s + c) of W (`even_words`) and
 /// [n + s, n + s + c) of W (`odd_words`), c bytes each. Only the middle
-/// quarters then move: see program_image_run.
+/// quarters then move: see place_program_words.
 void heber_program_words(std::span<const uint8_t> e1,
                          std::span<const uint8_t> e2,
                          std::span<uint8_t> even_words,
                          std::span<uint8_t> odd_words);
 
-/// Where W's bytes land in the image of two EPROMs of `n` bytes: byte `w`
-/// of W, and each later one up to `until`, at `at` and on, one for one.
-struct ImageRun {
-  uint64_t at;
-  uint64_t until;
-};
-ImageRun program_image_run(uint64_t w, uint64_t n);
+/// Calls put(at, run) for each run of `bytes` (W's bytes from `w` on) with
+/// the offset `at` where it lands in the image of two EPROMs of `n` bytes;
+/// false as soon as a put fails.
+bool place_program_words(
+    uint64_t w, std::span<const uint8_t> bytes, uint64_t n,
+    const std::function<bool(uint64_t, std::span<const uint8_t>)>& put);
 
 /// Bytes [first, first + size) of both EPROMs (`e1` the first, `e2` the
 /// second, of equal sizes) from a program image of any `length` L; each

@@ -1,9 +1,6 @@
-Transcripts: each file is one bash session in a fresh directory. A command
-is "  $ " (continued by "  > "), and its exact output follows, indented two
-blanks; " (no-eol)" ends a line without a line end, and an exit status other
-than 0 shows as [N].
-Besides bintool the session has rand N SEED, fill N HH, slice FILE AT N
-(numbers in hex) and medium FILE...: see tests/e2e/harness.cpp.
+Transcripts: one bash session a file. "  $ " ("  > " goes on) is a command, its
+output follows indented two blanks, " (no-eol)" ends a line with no line end,
+and [N] is a status not 0. Helpers (rand, fill, slice, medium, skip): harness.cpp.
 
 The usage text names the program as it was called.
 
@@ -29,8 +26,7 @@ The usage text names the program as it was called.
 
 Letters match whole arguments in either case; anything else runs nothing.
 
-  $ printf '\x01\x02\xff' > f
-  $ bintool k f
+  $ printf '\x01\x02\xff' > f; bintool k f
   Length=3H (3 DEC)
   Checksum=       2 (2)-Checksum=0002 (no-eol)
   $ for letter in KK 'K ' '' x 0 5; do bintool "$letter" f g h; done; echo *

@@ -1,5 +1,4 @@
-A directory is no file, and a named pipe cannot be measured: nothing is read
-from them, created over them or made from them, and nothing waits.
+Directories are no files, named pipes cannot be measured, and nothing waits.
 
   $ printf abcd > f; mkdir dir; mkfifo p
   $ bintool L dir o; bintool K dir; bintool 3 f f dir; bintool R f dir
@@ -20,11 +19,9 @@ from them, created over them or made from them, and nothing waits.
   Files are not same size
   dir f o p
 
-A full disk or a file size limit fails the write that meets it, after the
-bytes that fit.
+A full disk or a file size limit fails the write that meets it, after what fits.
 
-  $ rand 1000 2 > a
-  $ bintool L a /dev/full; bintool U a /dev/full; bintool S f f /dev/full
+  $ rand 1000 2 > a; bintool L a /dev/full; bintool U a /dev/full; bintool S f f /dev/full
   Can't write to file
   Can't write to file
   Can't write to file
@@ -42,8 +39,7 @@ bytes that fit.
   $ (ulimit -f 1; bintool O a e o); head -c 2048 a | perl -0777 -ne 'print /(.)./gs' | cmp - e
   Can't write to file
 
-A pipe takes the HEBER program image in its own order, as a file would
-hold it.
+A pipe takes the HEBER program image in its own order.
 
   $ rand 402 3 > e1; rand 402 4 > e2; bintool 1 e1 e2 m && bintool 1 e1 e2 /dev/stdout | cmp - m && rm e1 e2 m
 
@@ -59,12 +55,10 @@ Names are taken as they stand, control bytes included.
   $ printf x > $'\x01'; bintool L $'\x01' $'\x01' -- && cat -- --
   xx (no-eol)
 
-A standard output that fails ends the run, with status 0, and says so once
-on standard error, whether it fails in a listing, at the page prompt or at
-the last flush; a reader that has gone away is no failure to report.
+A failing standard output (a listing, the prompt, the last flush) ends the run
+and says so once on standard error; a reader that has gone is no failure.
 
-  $ fill 100000 41 > big; fill 30 61 > a; fill 30 62 > b
-  $ bintool H big 2>err | head -c 16; echo " ${PIPESTATUS[0]}"; cat err
+  $ fill 100000 41 > big; fill 30 61 > a; fill 30 62 > b; bintool H big 2>err | head -c 16; echo " ${PIPESTATUS[0]}"; cat err
   >41,>41,>41,>41, 0
   $ bintool H big 2>&1 >/dev/full; bintool C a b 2>&1 >/dev/full; bintool K f 2>&1 >/dev/full
   Can't write to file
@@ -75,20 +69,16 @@ the last flush; a reader that has gone away is no failure to report.
   keys
   1024
 
-L reads a pipe from the very open that checked it, so a writer already
-waiting loses nothing; regular files are opened again, so more of them than
-the limit on open files still join.
+L reads a pipe from the open that checked it (a waiting writer loses nothing),
+and opens files again (more of them than the open-file limit join).
 
   $ for i in 1 2 3; do (printf "$i" > p) & sleep 0.2; bintool L p f pout; exec 5<>p 5<&-; wait; cat pout; done
   1abcd2abcd3abcd (no-eol)
   $ for i in $(seq 40); do printf "$i," > s$i; done; (ulimit -n 20; bintool L $(seq -f s%g 40) all); cat all
   1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31,32,33,34,35,36,37,38,39,40, (no-eol)
-  $ rm s* all pout out err
 
 
-Lengths near the largest the system allows (a sparse file of 5 EiB) are
-measured and compared without overflow: the HEBER commands refuse such
-images as too large for their buffers, and P, I and U reach far addresses.
+A sparse 5 EiB file overflows nothing: 1 to 4 refuse it, P, I and U reach it.
 
   $ d=$(mktemp -d /dev/shm/bintool.XXXXXX) && truncate -s 5E $d/h || skip no 5 EiB sparse file on /dev/shm
   $ bintool 1 $d/h $d/h x; bintool 2 $d/h x y; bintool 3 $d/h $d/h x; bintool 4 $d/h x y; bintool S $d/h f x

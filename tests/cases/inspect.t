@@ -1,7 +1,6 @@
 T: the usage example's pattern, and hits that end at or span a block's end.
 
-  $ printf 'xxMi a\x0fU?A\x0b' > f; printf abc > e
-  $ { fill FE 0; printf JK; fill FE 0; printf JK; fill 100 0; } > j
+  $ printf 'xxMi a\x0fU?A\x0b' > f; printf abc > e; { fill FE 0; printf JK; fill FE 0; printf JK; fill 100 0; } > j
   $ bintool T f "'Mi" "a'" f '?' 3f "'A'" 0B; bintool T j "'JK'"
   0001-000002     
   0001-0000FE     0002-0001FE     
@@ -16,8 +15,7 @@ T: the usage example's pattern, and hits that end at or span a block's end.
 
 K: length and the sum of the bytes read as signed values.
 
-  $ printf '\x01\x02\xff' > f; printf '\x80' > n; : > z
-  $ for file in f n "z extra"; do bintool K $file; echo; done; bintool K missing
+  $ printf '\x01\x02\xff' > f; printf '\x80' > n; : > z; for file in f n "z extra"; do bintool K $file; echo; done; bintool K missing
   Length=3H (3 DEC)
   Checksum=       2 (2)-Checksum=0002
   Length=1H (1 DEC)
@@ -43,8 +41,7 @@ C: every differing offset, bytes unsigned, across blocks and slices.
   $ bintool C a c
   error: Fajlovi 'a' i 'c' nisu iste duzine (no-eol)
 
-P: 16 bytes a row from an address; the count of rows is decimal, and a window
-past the end is cut to the row that holds the end, after a warning.
+P: rows of 16 bytes (a decimal count); a window past the end is cut, warned.
 
   $ { perl -e 'print map chr, 0 .. 15'; printf '\x00A\x80\xff ~.\tabc12345\x7f\x01\x02\x03\x04'; } > f
   $ bintool P f; bintool P f 10; bintool P f 10 0x10; echo; bintool P f 0 10 | cat -v
@@ -65,16 +62,14 @@ past the end is cut to the row that holds the end, after a warning.
 H: every byte as ">XX", eight to a CR LF line, the last line unended.
 
   $ perl -e 'print map chr, 0 .. 8' > g; fill 208 AB > big; : > z
-  $ bintool H g | tr '\r' '~'; echo; bintool H big | tr '\r' '~' | uniq -c; bintool H z
+  $ bintool H g | tr '\r' '~'; echo; bintool H big | tr '\r' '~' | uniq -c; bintool H z; bintool H missing
   >00,>01,>02,>03,>04,>05,>06,>07~
   >08,
        65 >AB,>AB,>AB,>AB,>AB,>AB,>AB,>AB~
-  $ bintool H missing
   Can't open file
   Can't open file
 
-A key goes on at a page's prompt, after 120 hits of T or 24 lines of C, and
-so does the end of input; ESC ends the run.
+A key or the end of input goes on at the prompt (120 hits, 24 lines); ESC ends.
 
   $ fill 79 61 > a; { fill 19 62; fill 60 61; } > b
   $ bintool T a 61 <<< x | cut -c 1-32,1889-

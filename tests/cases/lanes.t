@@ -1,16 +1,13 @@
-O splits an image into its lanes, across blocks, and S joins them again; an
-odd length gives the even lane one byte more.
+O splits an image into lanes and S joins them; an odd image's even lane is longer.
 
   $ rand 3F6 6 > img; printf '\x00\x01\x02\x03\x04' > odd
-  $ bintool O img e o && bintool S e o back && cmp back img
-  $ perl -0777 -ne 'print /(.)./gs' img | cmp - e
+  $ bintool O img e o && bintool S e o back && cmp back img && perl -0777 -ne 'print /(.)./gs' img | cmp - e
   $ bintool O odd e o && od -An -tx1 e o
    00 02 04 01 03
 
 S and O failures leave the old image, and a lane made before the failure.
 
-  $ printf abc > e; printf abcd > o; echo old > img
-  $ bintool S e o img; bintool S missing o img; bintool S missing other img
+  $ printf abc > e; printf abcd > o; echo old > img; bintool S e o img; bintool S missing o img; bintool S missing other img
   Files are not same size
   Can't open file
   Files are not same size
@@ -31,53 +28,42 @@ S and O failures leave the old image, and a lane made before the failure.
   back e img o odd x z z1 z2
   0
 
-3 joins two video EPROMs: the second fills the lower half and the first the
-upper, the bytes of every word exchanged; 4 splits such an image, reading
-0xFF past its end.
+3 joins video EPROMs (second below, first above, words swapped); 4 reads FF past the end.
 
-  $ printf '\xa0\xa1\xa2\xa3' > a; printf '\xb0\xb1\xb2\xb3' > b
-  $ bintool 3 a b j && od -An -tx1 j
+  $ printf '\xa0\xa1\xa2\xa3' > a; printf '\xb0\xb1\xb2\xb3' > b; bintool 3 a b j && od -An -tx1 j
    b1 b0 b3 b2 a1 a0 a3 a2
   $ printf '\x00\x01\x02\x03\x04\x05' > m; bintool 4 m x y && od -An -tx1 x y
    04 03 ff 01 00 03
 
-1 joins two program EPROMs: even words, then odd ones, the middle quarters
-exchanged; 2 splits such an image, and keeps its rules for odd lengths.
+1 joins program EPROMs (even words, odd words, middle quarters swapped); 2 splits.
 
-  $ printf '\xa0\xa1\xa2\xa3\xa4\xa5\xa6\xa7' > a; printf '\xb0\xb1\xb2\xb3\xb4\xb5\xb6\xb7' > b
-  $ bintool 1 a b j && od -An -tx1 j
+  $ printf '\xa0\xa1\xa2\xa3\xa4\xa5\xa6\xa7' > a; printf '\xb0\xb1\xb2\xb3\xb4\xb5\xb6\xb7' > b; bintool 1 a b j && od -An -tx1 j
    a0 b0 a2 b2 a1 b1 a3 b3 a4 b4 a6 b6 a5 b5 a7 b7
-  $ printf ABCDEF > a6; printf abcdef > b6; bintool 1 a6 b6 j && cat j && rm a6 b6
-  AaCBbDcEedFf (no-eol)
   $ printf '\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09' > m; bintool 2 m x y && od -An -tx1 x y
    00 03 04 07 02 01 06 05 08 03
 
-1 to 4 over many blocks: two EPROMs to one image and back, and one image to
-two EPROMs and back.
+1 to 4 over many blocks, there and back.
 
-  $ rand 402 7 > e1; rand 402 8 > e2; rand 804 9 > img
-  $ for c in 1,2 3,4; do
+  $ rand 402 7 > e1; rand 402 8 > e2; rand 804 9 > img; for c in 1,2 3,4; do
   >   bintool ${c%,*} e1 e2 m && bintool ${c#*,} m x1 x2 && cmp x1 e1 && cmp x2 e2
   >   bintool ${c#*,} img y1 y2 && bintool ${c%,*} y1 y2 back && cmp back img
   > done
 
-1 to 4 read every source whole before they create anything.
+1 to 4 read a source that is also a destination whole before creating it.
 
   $ printf '\xa0\xa1\xa2\xa3' > a; cp a a2; cp a d; printf '\xb0\xb1\xb2\xb3' > c; printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m; cp m n
   $ bintool 1 a d a && bintool 3 c a2 a2 && bintool 4 m m b && bintool 2 n x n && od -An -tx1 a a2 m b x n
    a0 a0 a1 a1 a2 a2 a3 a3 a1 a0 a3 a2 b1 b0 b3 b2
    05 04 07 06 01 00 03 02 00 02 04 06 01 03 05 07
 
-Two destinations of one name keep the second EPROM, as if written one after
-the other.
+Two destinations of one name keep the second EPROM.
 
   $ printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m8; bintool 2 m8 x8 x8 && bintool 4 m8 y8 y8 && od -An -tx1 x8 y8; rm m8 x8 y8
    01 03 05 07 01 00 03 02
 
 1 to 4 failures; empty sources fail silently.
 
-  $ rm -f x y; : > e; printf abc > odd
-  $ bintool 1 e e m2; bintool 2 e x y; bintool 3 a m m2; bintool 1 missing a m2
+  $ rm -f x y; : > e; printf abc > odd; bintool 1 e e m2; bintool 2 e x y; bintool 3 a m m2; bintool 1 missing a m2
   Files are not the same size
   Can't open file
   Files are not the same size

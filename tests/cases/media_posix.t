@@ -1,16 +1,15 @@
-A failing medium: a read error is reported after what was printed or written
-before it, and nothing is made from bytes that were not read.
+A failing medium (FUSE; CI must have it): a read error comes after what was
+printed or written before it; nothing is made from bytes not read.
 
-  $ { fill 10 0; printf JKL; fill 1FED 0; printf JKL; fill FFD 0; } > f
-  $ cp f g; cp f h; printf '\x01' | dd of=h bs=1 seek=32 conv=notrunc status=none; : > z; fill 800 41 > short; : > short0; fill 1000 41 > long1
+  $ [ -r /dev/fuse ] && /usr/bin/python3 -c 'import fusepy' 2>/dev/null || [ -n "$CI" ] || skip no FUSE here
+  $ { fill 10 0; printf JKL; fill 1FED 0; printf JKL; fill FFD 0; } > f; cp f g; cp f h; printf '\x01' | dd of=h bs=1 seek=32 conv=notrunc status=none; : > z; fill 800 41 > short; : > short0; fill 1000 41 > long1
   $ { fill 900 41; printf B; fill 6FF 41; } > long2; medium f short short0 long1 long2
   $ bintool L g m/f l; bintool R m/f r1 r2; bintool I m/f i 800; bintool U m/f z
   Can't read file
   Can't read file
   Can't read file
   Can't read file
-  $ cmp l <(cat g; head -c 4096 g); cmp r1 <(head -c 4096 g); cmp i <(slice g 800 800)
-  $ cmp z r1; echo *
+  $ cmp l <(cat g; head -c 4096 g); cmp r1 <(head -c 4096 g); cmp i <(slice g 800 800); cmp z r1 && echo *
   g h i l m r1 z
   $ bintool S m/f g s; bintool O m/f e o; perl -0777 -ne 'print /(.)./gs' r1 | cmp - e
   Can't read file
@@ -39,8 +38,7 @@ before it, and nothing is made from bytes that were not read.
   00FF0: 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00   ................
   Can't read file
 
-A file that ends before its measured length (it shrank while it was read)
-ends each command where its bytes end, as it always has.
+A file shorter than measured (it shrank) ends each command where its bytes end.
 
   $ bintool K m/short; echo; bintool T m/short 41 | grep -o '[0-9]*-[0-9A-F]*' | tail -n 1
   Length=1800H (6144 DEC)

@@ -1,6 +1,5 @@
-The prompt on a terminal: one key without Enter goes on and is not echoed, a
-cursor key is a key like any other, ESC ends the run, and the terminal is
-left as it was found.
+On a terminal: a key (unechoed, no Enter) or a cursor key goes on, ESC ends the
+run, and the terminal is left as it was found.
 
   $ fill 50 61 > a; fill 50 62 > b; mkfifo keys
   $ script -qfec 'bintool C a b; stty -a' /dev/null < keys > shown & exec 3> keys
@@ -13,8 +12,7 @@ left as it was found.
    icanon
    echo 
 
-A terminal that cannot see the prompt, because the output goes to a pipe,
-is not waited for.
+A terminal that cannot see the prompt (output to a pipe) is not waited for.
 
   $ mkfifo silent; exec 4<> silent
   $ timeout 3 script -qec "bintool C a b | grep -c '<>'" /dev/null < silent | tr -d '\r'

@@ -1,8 +1,7 @@
 #!/usr/bin/python3
-"""A failing medium: FOLDER, read-only at MOUNT, whose reads of the bytes a
-file holds fail with EIO from byte LIMIT on, as a dying card or stick does; files named short* claim
-1000H bytes more than they hold (a file that shrinks), long* 800H less (a
-file that grows). usage: failing_fs.py FOLDER MOUNT LIMIT"""
+"""usage: failing_fs.py FOLDER MOUNT LIMIT. FOLDER, read-only at MOUNT, where
+reading a file's bytes fails (EIO) from byte LIMIT on, as on a dying card;
+short* files claim 1000H bytes more than they hold, long* 800H less."""
 import errno, os, sys
 from fusepy import FUSE, FuseOSError, Operations
 

@@ -11,8 +11,7 @@ namespace bintool::test {
 /// $BINTOOL_BIN, or the binary this build made.
 std::string binary_under_test();
 
-/// One command of a session and what it must print. `prefix`: the output
-/// only has to start with `expected`.
+/// A command and what it prints; with `prefix`, what its output starts with.
 struct Command {
   int line;
   std::string text;
@@ -20,20 +19,17 @@ struct Command {
   bool prefix = false;
 };
 
-/// The commands of the transcript at `path`; the format is described at the
-/// top of tests/cases/dispatch.t.
+/// The commands of a transcript (the format: tests/cases/dispatch.t).
 std::vector<Command> read_transcript(const std::string& path);
 
-/// The README's examples as commands, run from a scratch folder: each block
-/// of indented `build/release/bintool` and `printf` lines, and the output
-/// the fenced block after it shows (nothing when none follows; a last line
-/// "..." stands for whatever comes after).
+/// The README's examples: each block of indented `build/release/bintool`
+/// and `printf` lines, and what the fenced block after it shows (nothing
+/// when none follows; a last line "..." stands for whatever follows).
 std::vector<Command> read_readme(const std::string& path);
 
-/// Runs `commands` in a fresh temporary directory, as one bash session, and
-/// reports, under `name`, every command whose output differs. A command that
-/// is still running after $BINTOOL_TIMEOUT seconds (20) fails the session at
-/// once, wherever it stands, and ends every process the session started.
+/// Runs `commands` as one bash session in a fresh folder and reports, under
+/// `name`, each output that differs, and a command still running after
+/// $BINTOOL_TIMEOUT seconds (20), which ends the session and all it started.
 void run_session(const std::string& name, const std::vector<Command>& commands);
 
 }  // namespace bintool::test

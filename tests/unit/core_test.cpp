@@ -1,8 +1,6 @@
 // The pure core: numbers, patterns, layouts, text and P's row plan.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <fstream>
 #include <numeric>
 
 #include "app/hex_arg.h"
@@ -54,114 +52,60 @@ TEST(Pattern, TokensAsTheShellDeliversThem) {
 }
 
 // The layouts as the README draws them, one byte at a time: the reference
-// every streamed layout must match.
-struct Oracle {
-  static uint8_t at(const Bytes& v, size_t i) {
-    return i < v.size() ? v[i] : uint8_t{0xFF};
-  }
-  static Bytes program_join(const Bytes& e1, const Bytes& e2) {
-    size_t n = e1.size(), q = n / 2;
-    Bytes w(2 * n), m;
-    for (size_t i = 0; i < n; ++i) {
-      size_t p = i % 2 == 0 ? i : n + i - 1;  // even words, then odd ones
-      w[p] = e1[i];
-      w[p + 1] = e2[i];
-    }
-    for (size_t quarter : {0, 2, 1, 3}) {
-      m.insert(m.end(), w.begin() + quarter * q, w.begin() + quarter * q + q);
-    }
-    return m;
-  }
-  static Bytes program_split(const Bytes& v, int lane) {
-    size_t h = v.size() / 2, q = v.size() / 4;
-    Bytes b = v, e(h);
-    std::swap_ranges(b.begin() + q, b.begin() + 2 * q, b.begin() + 2 * q);
-    for (size_t k = 0; k < h; ++k) {
-      e[k] = b[(k % 2 == 0 ? k : h + k - 1) + lane];
-    }
-    return e;
-  }
-  static Bytes video_join(const Bytes& e1, const Bytes& e2) {
-    Bytes m;
-    for (const Bytes* e : {&e2, &e1}) {
-      for (size_t i = 0; i < e->size(); ++i) {
-        m.push_back((*e)[i ^ 1]);
-      }
-    }
-    return m;
-  }
-  static Bytes video_split(const Bytes& v, int lane) {
-    size_t h = v.size() / 2;
-    Bytes e(h);
-    for (size_t k = 0; k < h; ++k) {
-      e[k] = at(v, (lane == 0 ? h : 0) + (k ^ 1));
-    }
-    return e;
-  }
-};
+// every streamed layout must match. Bytes past an image's end are 0xFF.
+uint8_t at(const Bytes& v, size_t i) { return i < v.size() ? v[i] : 0xFF; }
 
-// A layout's output made in windows of `window` bytes, from sources in
-// memory.
-template <typename Layout>
-Bytes in_windows(size_t size, size_t window, Layout layout) {
+Bytes program_join(const Bytes& e1, const Bytes& e2) {
+  size_t n = e1.size(), q = n / 2;
+  Bytes w(2 * n), m;
+  for (size_t i = 0; i < n; ++i) {
+    size_t p = i % 2 == 0 ? i : n + i - 1;  // even words, then odd ones
+    w[p] = e1[i];
+    w[p + 1] = e2[i];
+  }
+  for (size_t quarter : {0, 2, 1, 3}) {
+    m.insert(m.end(), w.begin() + quarter * q, w.begin() + quarter * q + q);
+  }
+  return m;
+}
+
+Bytes program_split(const Bytes& v, int lane) {
+  size_t h = v.size() / 2, q = v.size() / 4;
+  Bytes b = v, e(h);
+  std::swap_ranges(b.begin() + q, b.begin() + 2 * q, b.begin() + 2 * q);
+  for (size_t k = 0; k < h; ++k) {
+    e[k] = b[(k % 2 == 0 ? k : h + k - 1) + lane];
+  }
+  return e;
+}
+
+Bytes video_join(const Bytes& e1, const Bytes& e2) {
+  Bytes m;
+  for (const Bytes* e : {&e2, &e1}) {
+    for (size_t i = 0; i < e->size(); ++i) {
+      m.push_back((*e)[i ^ 1]);
+    }
+  }
+  return m;
+}
+
+Bytes video_split(const Bytes& v, int lane) {
+  Bytes e(v.size() / 2);
+  for (size_t k = 0; k < e.size(); ++k) {
+    e[k] = at(v, (lane == 0 ? e.size() : 0) + (k ^ 1));
+  }
+  return e;
+}
+
+// `size` bytes that make(at, out, scratch) gives in windows of `window`.
+template <typename Make>
+Bytes in_windows(size_t size, size_t window, Make make) {
   Bytes out(size), a(window + 2), b(window + 2);
   for (size_t at = 0; at < size; at += window) {
-    EXPECT_TRUE(layout(at,
-                       std::span(out).subspan(at, std::min(window, size - at)),
-                       Scratch{a, b}));
+    auto part = std::span(out).subspan(at, std::min(window, size - at));
+    EXPECT_TRUE(make(at, part, Scratch{a, b}));
   }
   return out;
-}
-
-Fetch fetch_from(const Bytes& v) {
-  return [&v](uint64_t at, std::span<uint8_t> into) {
-    for (size_t i = 0; i < into.size(); ++i) {
-      into[i] = Oracle::at(v, at + i);
-    }
-    return true;
-  };
-}
-
-// Both EPROMs of `image`, made in windows of `window` bytes, one after the
-// other.
-Bytes split_in_windows(decltype(&heber_program_split) split, const Bytes& image,
-                       size_t window) {
-  size_t h = image.size() / 2;
-  Bytes e1(h), e2(h), a(window + 2), b(window + 2);
-  for (size_t at = 0; at < h; at += window) {
-    size_t count = std::min(window, h - at);
-    EXPECT_TRUE(split(fetch_from(image), image.size(), at,
-                      std::span(e1).subspan(at, count),
-                      std::span(e2).subspan(at, count), Scratch{a, b}));
-  }
-  e1.insert(e1.end(), e2.begin(), e2.end());
-  return e1;
-}
-
-// The program image made from the EPROMs' side, in EPROM blocks of about
-// `block` bytes.
-Bytes by_words(const Bytes& e1, const Bytes& e2, size_t block) {
-  size_t n = e1.size(), step = block + block % 2;
-  Bytes image(2 * n), even(step), odd(step), a(step + 1), b(step + 1);
-  for (size_t s = 0; s < n; s += step) {
-    size_t count = std::min(step, n - s);
-    std::copy_n(e1.begin() + s, count, a.begin());
-    std::copy_n(e2.begin() + s, count, b.begin());
-    heber_program_words(
-        std::span(a).first(count + 1), std::span(b).first(count + 1),
-        std::span(even).first(count), std::span(odd).first(count));
-    // Runs as the command writes them: each from where its first byte lands.
-    for (auto [w, from] : {std::pair{s, even.data()}, {n + s, odd.data()}}) {
-      for (size_t i = 0; i < count;) {
-        ImageRun run = program_image_run(w + i, n);
-        size_t k = std::min<size_t>(count - i, run.until - (w + i));
-        std::copy_n(from + i, k,
-                    image.begin() + static_cast<ptrdiff_t>(run.at));
-        i += k;
-      }
-    }
-  }
-  return image;
 }
 
 TEST(Layouts, EveryLengthAndWindowMatchesTheReference) {
@@ -173,31 +117,36 @@ TEST(Layouts, EveryLengthAndWindowMatchesTheReference) {
     std::iota(image.begin(), image.end(), 0);
     std::iota(e1.begin(), e1.end(), 0xA0);
     std::iota(e2.begin(), e2.end(), 0x40);
+    size_t n = e1.size();
     for (size_t window = 1; window <= std::max<size_t>(size, 1); ++window) {
       SCOPED_TRACE(testing::Message()
                    << size << " bytes, windows of " << window);
       for (auto [split, lane] :
-           {std::pair{&heber_program_split, &Oracle::program_split},
-            {&heber_video_split, &Oracle::video_split}}) {
-        Bytes both = lane(image, 0), second = lane(image, 1);
-        both.insert(both.end(), second.begin(), second.end());
-        EXPECT_EQ(split_in_windows(split, image, window), both);
+           {std::pair{&heber_program_split, &program_split},
+            {&heber_video_split, &video_split}}) {
+        for (int which : {0, 1}) {
+          EXPECT_EQ(in_windows(size / 2, window,
+                               [&](auto at, auto out, auto room) {
+                                 Bytes other(out.size());
+                                 return which == 0
+                                            ? split(fetch_from(image), size, at,
+                                                    out, other, room)
+                                            : split(fetch_from(image), size, at,
+                                                    other, out, room);
+                               }),
+                    lane(image, which));
+        }
       }
-      EXPECT_EQ(by_words(e1, e2, window), Oracle::program_join(e1, e2));
-      EXPECT_EQ(in_windows(2 * e1.size(), window,
-                           [&](auto at, auto out, auto room) {
-                             return heber_program_join(
-                                 fetch_from(e1), fetch_from(e2), e1.size(), at,
-                                 out, room);
-                           }),
-                Oracle::program_join(e1, e2));
-      EXPECT_EQ(in_windows(2 * e1.size(), window,
-                           [&](auto at, auto out, auto room) {
-                             return heber_video_join(fetch_from(e1),
-                                                     fetch_from(e2), e1.size(),
-                                                     at, out, room);
-                           }),
-                Oracle::video_join(e1, e2));
+      for (auto [join, reference] :
+           {std::pair{&heber_program_join, &program_join},
+            {&heber_video_join, &video_join}}) {
+        EXPECT_EQ(in_windows(2 * n, window,
+                             [&](auto at, auto out, auto room) {
+                               return join(fetch_from(e1), fetch_from(e2), n,
+                                           at, out, room);
+                             }),
+                  reference(e1, e2));
+      }
     }
   }
 }
@@ -209,32 +158,27 @@ TEST(Text, SumsInWideLanesAsSignedBytes) {
   data[8192] = 0x7F;
   uint32_t sum = add_signed_bytes(0, std::span(data).first(8193));
   EXPECT_EQ(add_signed_bytes(sum, std::span(data).subspan(8193)),
-            static_cast<uint32_t>(-128 * 19999 + 127));
+            -128u * 19999 + 127);
 }
 
 TEST(Text, ViewPlanOfEveryRowRule) {
-  // {length, address, rows asked} -> {rows shown, warning, refused}
-  struct Case {
-    int64_t length;
-    uint64_t address;
-    int32_t asked;
-    ViewPlan plan;
-  };
-  const Case kCases[] = {{0x20, 0, 2, {2, false, false}},
-                         {0x20, 0, 3, {3, true, false}},
-                         {0x25, 0x10, 0, {0, false, false}},
-                         {0x25, 0x35, 1, {0, true, false}},
-                         {0x25, 0x36, 1, {0, true, false}},
-                         {0x25, 0x45, 1, {0, true, true}},
-                         {0x25, 0xFFFFFFFF, 1, {0, true, true}},
-                         {0x25, 0, -1, {0, false, true}},
-                         {1ll << 31, 0, 0x7FFFFFF, {0x7FFFFFF, false, false}},
-                         {1ll << 31, 0, 0x8000000, {0, false, true}}};
-  for (const Case& c : kCases) {
-    ViewPlan plan = plan_view(c.length, c.address, c.asked);
-    EXPECT_TRUE(plan.rows == c.plan.rows && plan.warning == c.plan.warning &&
-                plan.refused == c.plan.refused)
-        << c.address << " " << c.asked << ": " << plan.rows;
+  // length, address, rows asked -> rows shown, warning, refused
+  const int64_t kCases[][6] = {{0x20, 0, 2, 2, 0, 0},
+                               {0x20, 0, 3, 3, 1, 0},
+                               {0x25, 0x10, 0, 0, 0, 0},
+                               {0x25, 0x35, 1, 0, 1, 0},
+                               {0x25, 0x36, 1, 0, 1, 0},
+                               {0x25, 0x45, 1, 0, 1, 1},
+                               {0x25, 0xFFFFFFFF, 1, 0, 1, 1},
+                               {0x25, 0, -1, 0, 0, 1},
+                               {1ll << 31, 0, 0x7FFFFFF, 0x7FFFFFF, 0, 0},
+                               {1ll << 31, 0, 0x8000000, 0, 0, 1}};
+  for (const auto& c : kCases) {
+    ViewPlan plan = plan_view(c[0], static_cast<uint64_t>(c[1]),
+                              static_cast<int32_t>(c[2]));
+    EXPECT_EQ((std::vector<int64_t>{plan.rows, plan.warning, plan.refused}),
+              (std::vector<int64_t>{c[3], c[4], c[5]}))
+        << c[1] << " " << c[2];
   }
 }
 
