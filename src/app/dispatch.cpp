@@ -46,7 +46,8 @@ bool letter_matches(const char* argument, char letter) {
 void run(int argc, char* argv[]) {
   BinaryTool tool;
   if (argc < 2) {
-    print(usage_text(argc > 0 && argv[0] != nullptr ? argv[0] : ""));
+    // With no arguments at all, argv[0] is the null that ends the vector.
+    print(usage_text(argv[0] != nullptr ? argv[0] : ""));
     end_run();
   }
   // Every letter is compared, even after a match; the letters are distinct,

@@ -14,7 +14,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <iterator>
 #endif
 
 #ifdef _WIN32
@@ -51,9 +50,8 @@ namespace {
 
 constexpr int kRestoredSignals[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGTSTP};
 
-// Kept where a signal handler can reach them.
+// Kept where a signal handler can reach it.
 struct termios g_saved_mode;
-struct sigaction g_previous[std::size(kRestoredSignals)];
 
 // Puts the terminal back as it was, then lets the signal do what it always
 // does (end or stop the process).
@@ -86,8 +84,10 @@ RawKeyboard::RawKeyboard() {
   struct sigaction restore {};
   restore.sa_handler = restore_and_reraise;
   sigemptyset(&restore.sa_mask);
-  for (size_t i = 0; i < std::size(kRestoredSignals); ++i) {
-    sigaction(kRestoredSignals[i], &restore, &g_previous[i]);
+  // They stay after the prompt: the terminal is in the saved mode then, so
+  // putting it back changes nothing before the signal does what it does.
+  for (int signal_number : kRestoredSignals) {
+    sigaction(signal_number, &restore, nullptr);
   }
   struct termios raw = g_saved_mode;
   raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
@@ -101,9 +101,6 @@ RawKeyboard::~RawKeyboard() {
     return;
   }
   tcsetattr(STDIN_FILENO, TCSANOW, &g_saved_mode);
-  for (size_t i = 0; i < std::size(kRestoredSignals); ++i) {
-    sigaction(kRestoredSignals[i], &g_previous[i], nullptr);
-  }
 }
 
 int RawKeyboard::read_key() {

@@ -85,7 +85,7 @@ class Source {
 
   File file_;
   Buffer copy_;
-  uint64_t length_ = 0;
+  uint64_t length_;
   uint8_t probe_[1] = {};
 };
 

@@ -105,8 +105,8 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
     return fail(kCantCreateFile);
   }
   auto whole = block.span().first(2 * kLaneBlock);
-  uint8_t* lane_a = block.data() + 2 * kLaneBlock;
-  uint8_t* lane_b = lane_a + kLaneBlock;
+  auto lane_a = block.span().subspan(2 * kLaneBlock, kLaneBlock);
+  auto lane_b = block.span().subspan(3 * kLaneBlock, kLaneBlock);
   BlockReader reader(image);
   for (;;) {
     std::optional<std::span<uint8_t>> got = reader.next(whole);
@@ -114,9 +114,10 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
       return fail(kCantReadFile);
     }
     size_t size = got->size();
-    deinterleave_lanes(*got, lane_a, lane_b);
-    if (!even.write({lane_a, (size + 1) / 2}) ||
-        !odd.write({lane_b, size / 2})) {
+    auto even_bytes = lane_a.first((size + 1) / 2);
+    auto odd_bytes = lane_b.first(size / 2);
+    deinterleave_lanes(*got, even_bytes, odd_bytes);
+    if (!even.write(even_bytes) || !odd.write(odd_bytes)) {
       return fail(kCantWriteToFile);
     }
     if (size < whole.size()) {

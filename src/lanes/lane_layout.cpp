@@ -23,8 +23,8 @@ size_t interleave_lanes(std::span<const uint8_t> even,
   return 2 * pairs;
 }
 
-void deinterleave_lanes(std::span<const uint8_t> image, uint8_t* even,
-                        uint8_t* odd) {
+void deinterleave_lanes(std::span<const uint8_t> image, std::span<uint8_t> even,
+                        std::span<uint8_t> odd) {
   size_t pairs = image.size() / 2;
   for (size_t i = 0; i < pairs; ++i) {
     even[i] = image[2 * i];

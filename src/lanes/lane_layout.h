@@ -23,9 +23,9 @@ size_t interleave_lanes(std::span<const uint8_t> even,
                         std::span<const uint8_t> odd, std::span<uint8_t> image);
 
 /// Splits `image`, which starts at an even offset, into its even lane
-/// ((size + 1) / 2 bytes) and odd lane (size / 2 bytes).
-void deinterleave_lanes(std::span<const uint8_t> image, uint8_t* even,
-                        uint8_t* odd);
+/// (`even`, (size + 1) / 2 bytes) and odd lane (`odd`, size / 2 bytes).
+void deinterleave_lanes(std::span<const uint8_t> image, std::span<uint8_t> even,
+                        std::span<uint8_t> odd);
 
 // HEBER program board. Two EPROMs E1, E2 of n bytes (n even) make one image
 // M of 2n bytes, Q = n / 2. First the words are distributed: EPROM offset i

@@ -19,7 +19,8 @@ R cuts equal pieces; the remainder goes nowhere; pieces made before a failure st
   $ bintool R c r1 r2 r3 && cmp r1 <(slice c 0 151) && cmp r3 <(slice c 2A2 151)
   $ cmp r2 <(slice c 151 151); rm r*; bintool R c r1 no/r2; cmp r1 <(slice c 0 1FA)
   File could not be opened
-  $ bintool R c r1 c; bintool R missing r1 r2
+  $ bintool R c c r2; bintool R c r1 c; bintool R missing r1 r2
+  error: source and destination are the same file
   error: source and destination are the same file
   Can't open file
   Can't create file

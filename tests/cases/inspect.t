@@ -9,9 +9,9 @@ T: the usage example's pattern, and hits that end at or span a block's end.
   0001-000000     0002-000001     
   error: missing closing quote
   
-  $ bintool T missing 41; fill 100 41 > a; bintool T a "'$(fill 64 41)'" | grep -o '[0-9]*-[0-9A-F]*' | tail -n 1
+  $ bintool T missing 41; fill 200 41 > a; bintool T a "'$(fill 12C 41)'" | grep -o '[0-9]*-[0-9A-F]*' | tail -n 1
   Can't open file
-  0157-00009C
+  0213-0000D4
 
 K: length and the sum of the bytes read as signed values.
 

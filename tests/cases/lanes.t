@@ -18,14 +18,14 @@ S and O failures leave the old image, and a lane made before the failure.
   error: source and destination are the same file
   Can't create file
   old
-  $ : > z; bintool O z z1 z2; bintool O missing x y; bintool O o no/x y; bintool O o x no/y; bintool O o x o
+  $ : > z; bintool O z z1 z2; bintool S z z zs; bintool O missing x y; bintool O o no/x y; bintool O o x no/y; bintool O o x o
   Can't open file
   Can't open file
   Can't open file
   Can't create file
   error: source and destination are the same file
-  $ echo *; cat x z1 z2 | wc -c
-  back e img o odd x z z1 z2
+  $ echo *; cat x z1 z2 zs | wc -c
+  back e img o odd x z z1 z2 zs
   0
 
 3 joins video EPROMs (second below, first above, words swapped); 4 reads FF past the end.
@@ -81,4 +81,4 @@ Two destinations of one name keep the second EPROM.
   cCan't create file
    05 04
   $ ls m2 2>/dev/null; echo *
-  a a2 b back c d e e1 e2 img j m n o odd x x1 x2 y y1 y2 z z1 z2
+  a a2 b back c d e e1 e2 img j m n o odd x x1 x2 y y1 y2 z z1 z2 zs
