@@ -83,7 +83,6 @@ RawKeyboard::RawKeyboard() {
   terminal_ = true;
   struct sigaction restore {};
   restore.sa_handler = restore_and_reraise;
-  sigemptyset(&restore.sa_mask);
   // They stay after the prompt: the terminal is in the saved mode then, so
   // putting it back changes nothing before the signal does what it does.
   for (int signal_number : kRestoredSignals) {

@@ -114,14 +114,6 @@ const char* mode_text(OpenMode mode) {
 File::File(File&& other) noexcept
     : stream_(std::exchange(other.stream_, nullptr)) {}
 
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    close();
-    stream_ = std::exchange(other.stream_, nullptr);
-  }
-  return *this;
-}
-
 File::~File() { close(); }
 
 File File::open(const char* path, OpenMode mode) {

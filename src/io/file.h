@@ -24,7 +24,7 @@ class File {
  public:
   File() = default;
   File(File&& other) noexcept;
-  File& operator=(File&& other) noexcept;
+  File& operator=(File&& other) = delete;
   File(const File&) = delete;
   File& operator=(const File&) = delete;
   ~File();

@@ -1,7 +1,6 @@
 // 1 to 4: the HEBER conversions between two EPROM images and one. Each
 // destination is written in blocks, from the source bytes its block needs.
 #include <algorithm>
-#include <cstring>
 
 #include "app/binary_tool.h"
 #include "app/conventions.h"
@@ -23,11 +22,13 @@ constexpr int64_t kLargestBuffer = INT32_MAX;
 // empties it.
 class Source {
  public:
+  explicit Source(const char* name)
+      : file_(File::open(name, OpenMode::kRead)) {}
+
   // kDone, or kFailed after the message for what went wrong: it cannot be
   // opened, it delivers no byte at all, or no memory for a whole copy.
-  int open(const char* name, uint64_t length, bool whole) {
+  int check(uint64_t length, bool whole) {
     length_ = length;
-    file_ = File::open(name, OpenMode::kRead);
     if (!file_) {
       return fail(kCantOpenFile);
     }
@@ -43,7 +44,7 @@ class Source {
     }
     if (whole) {
       // A file that shrank leaves zeros after its end.
-      std::memset(copy_.data() + *got, 0, length - *got);
+      std::ranges::fill(copy_.span().subspan(*got), uint8_t{0});
       file_.close();
     }
     return kDone;
@@ -92,7 +93,7 @@ class Source {
 // The blocks the destinations are written from, and the layouts' scratch.
 struct Blocks {
   Buffer buffer = block_or_fail(4 * kBlockSize + 4);
-  std::span<uint8_t> out(int which = 0) const {
+  std::span<uint8_t> out(int which) const {
     return buffer.span().subspan(which * kBlockSize, kBlockSize);
   }
   Scratch scratch() const {
@@ -107,7 +108,7 @@ struct Blocks {
 template <typename Fill>
 int write_blocks(File& file, uint64_t size, const Blocks& blocks, Fill fill) {
   for (uint64_t first = 0; first < size; first += kBlockSize) {
-    auto out = blocks.out().first(
+    auto out = blocks.out(0).first(
         static_cast<size_t>(std::min<uint64_t>(kBlockSize, size - first)));
     if (!fill(first, out, blocks.scratch())) {
       return fail(kCantReadFile);
@@ -136,8 +137,8 @@ int write_program_words(File& file, uint64_t n, const Fetch& first,
     if (!first(s, e1.first(count)) || !second(s, e2.first(count))) {
       return fail(kCantReadFile);
     }
-    auto even = blocks.out().first(count);
-    auto odd = blocks.out().subspan(count, count);
+    auto even = blocks.out(0).first(count);
+    auto odd = blocks.out(0).subspan(count, count);
     heber_program_words(e1, e2, even, odd);
     auto put = [&](uint64_t at, std::span<const uint8_t> run) {
       return file.seek(at) && file.write(run);
@@ -177,10 +178,12 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], JoinLayout layout) {
   if (!blocks.buffer) {
     return kFailed;
   }
-  Source first;
-  Source second;
-  if (first.open(argv[2], size, same_file(argv[2], argv[4])) != kDone ||
-      second.open(argv[3], size, same_file(argv[3], argv[4])) != kDone) {
+  Source first(argv[2]);
+  if (first.check(size, same_file(argv[2], argv[4])) != kDone) {
+    return kFailed;
+  }
+  Source second(argv[3]);
+  if (second.check(size, same_file(argv[3], argv[4])) != kDone) {
     return kFailed;
   }
   File file = File::open(argv[4], OpenMode::kCreate);
@@ -214,10 +217,9 @@ int split_image(BinaryTool& tool, int argc, char* argv[], SplitLayout layout) {
   if (!blocks.buffer) {
     return kFailed;
   }
-  Source image;
-  if (image.open(argv[2], size,
-                 same_file(argv[2], argv[3]) || same_file(argv[2], argv[4])) !=
-      kDone) {
+  Source image(argv[2]);
+  if (image.check(size, same_file(argv[2], argv[3]) ||
+                            same_file(argv[2], argv[4])) != kDone) {
     return kFailed;
   }
   File first_eprom = File::open(argv[3], OpenMode::kCreate);

@@ -26,8 +26,7 @@ K: length and the sum of the bytes read as signed values.
 
 C: every differing offset, bytes unsigned, across blocks and slices.
 
-  $ fill 400 11 > a; fill 401 11 > c
-  $ { fill 3F 11; printf '\x80\x11'; fill 3F 11; printf '\x22'; fill 80 11; printf '\x33'
+  $ fill 400 11 > a; fill 401 11 > c; { fill 3F 11; printf '\x80\x11'; fill 3F 11; printf '\x22'; fill 80 11; printf '\x33'
   >   fill 2FD 11; printf '\xfe'; } > b
   $ printf a > x; printf b > y; bintool C x y
   000000 - 61 <> 62
@@ -43,8 +42,7 @@ C: every differing offset, bytes unsigned, across blocks and slices.
 
 P: rows of 16 bytes (a decimal count); a window past the end is cut, warned.
 
-  $ { perl -e 'print map chr, 0 .. 15'; printf '\x00A\x80\xff ~.\tabc12345\x7f\x01\x02\x03\x04'; } > f
-  $ bintool P f; bintool P f 10; bintool P f 10 0x10; echo; bintool P f 0 10 | cat -v
+  $ { perl -e 'print map chr, 0 .. 15'; printf '\x00A\x80\xff ~.\tabc12345\x7f\x01\x02\x03\x04'; } > f; bintool P f; bintool P f 10; bintool P f 10 0x10; echo; bintool P f 0 10 | cat -v
   00000: 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F   ................
   00010: 00 41 80 FF 20 7E 2E 09 61 62 63 31 32 33 34 35   .A.. ~..abc12345
   00010: 
