@@ -58,26 +58,26 @@ void store_word(uint8_t* to, uint64_t word) {
 // this, over different stretches. `a` and `b` hold phase + out.size() bytes.
 void alternate_even_bytes(const uint8_t* a, const uint8_t* b, size_t phase,
                           std::span<uint8_t> out) {
-  uint8_t* to = out.data();
-  size_t size = out.size();
-  if (phase == 1 && size > 0) {
-    *to++ = b[0];
-    --size;
+  std::span<uint8_t> to = out;
+  if (phase == 1 && !to.empty()) {
+    to[0] = b[0];
+    to = to.subspan(1);
     a += 2;
     b += 2;
   }
   size_t k = 0;
   if constexpr (kWordWide) {
-    for (; k + 8 <= size; k += 8) {
-      store_word(to + k, (load_word(a + k) & kEvenBytes) |
-                             (load_word(b + k) & kEvenBytes) << 8);
+    for (; k + 8 <= to.size(); k += 8) {
+      store_word(to.subspan(k, 8).data(), (load_word(a + k) & kEvenBytes) |
+                                              (load_word(b + k) & kEvenBytes)
+                                                  << 8);
     }
   }
-  for (; k + 1 < size; k += 2) {
+  for (; k + 1 < to.size(); k += 2) {
     to[k] = a[k];
     to[k + 1] = b[k];
   }
-  if (k < size) {
+  if (k < to.size()) {
     to[k] = a[k];
   }
 }
@@ -87,25 +87,25 @@ void alternate_even_bytes(const uint8_t* a, const uint8_t* b, size_t phase,
 // phase + out.size() bytes rounded up to a whole word.
 void swap_word_bytes(const uint8_t* from, size_t phase,
                      std::span<uint8_t> out) {
-  uint8_t* to = out.data();
-  size_t size = out.size();
-  if (phase == 1 && size > 0) {
-    *to++ = from[0];
-    --size;
+  std::span<uint8_t> to = out;
+  if (phase == 1 && !to.empty()) {
+    to[0] = from[0];
+    to = to.subspan(1);
     from += 2;
   }
   size_t k = 0;
   if constexpr (kWordWide) {
-    for (; k + 8 <= size; k += 8) {
+    for (; k + 8 <= to.size(); k += 8) {
       uint64_t word = load_word(from + k);
-      store_word(to + k, (word & kEvenBytes) << 8 | (word >> 8 & kEvenBytes));
+      store_word(to.subspan(k, 8).data(),
+                 (word & kEvenBytes) << 8 | (word >> 8 & kEvenBytes));
     }
   }
-  for (; k + 1 < size; k += 2) {
+  for (; k + 1 < to.size(); k += 2) {
     to[k] = from[k + 1];
     to[k + 1] = from[k];
   }
-  if (k < size) {
+  if (k < to.size()) {
     to[k] = from[k + 1];
   }
 }

@@ -21,11 +21,10 @@ Directories are no files, named pipes cannot be measured, and nothing waits.
 
 A full disk or a file size limit fails the write that meets it, after what fits.
 
-  $ rand 1000 2 > a; bintool L a /dev/full; bintool U a /dev/full; bintool S f f /dev/full
+  $ rand 1000 2 > a; bintool L a /dev/full; bintool U a /dev/full; bintool S f f /dev/full; bintool O f /dev/full b; bintool O f b /dev/full; bintool 1 f f /dev/full
   Can't write to file
   Can't write to file
   Can't write to file
-  $ bintool O f /dev/full b; bintool O f b /dev/full; bintool 1 f f /dev/full
   Can't write to file
   Can't write to file
   Can't write to file

@@ -4,11 +4,12 @@ T: the usage example's pattern, and hits that end at or span a block's end.
   $ bintool T f "'Mi" "a'" f '?' 3f "'A'" 0B; bintool T j "'JK'"
   0001-000002     
   0001-0000FE     0002-0001FE     
-  $ bintool T j '?' "'K'"; bintool T e '?' '?'; bintool T e "'abc" d; bintool T e "'x'"
+  $ bintool T j '?' "'K'"; bintool T e '?' '?'; bintool T e "'abc" d; bintool T e "'x'"; bintool T e 61 62 63
   0001-0000FE     0002-0001FE     
   0001-000000     0002-000001     
   error: missing closing quote
   
+  0001-000000     
   $ bintool T missing 41; fill 200 41 > a; bintool T a "'$(fill 12C 41)'" | grep -o '[0-9]*-[0-9A-F]*' | tail -n 1
   Can't open file
   0213-0000D4

@@ -164,6 +164,7 @@ TEST(Text, SumsInWideLanesAsSignedBytes) {
 TEST(Text, ViewPlanOfEveryRowRule) {
   // length, address, rows asked -> rows shown, warning, refused
   const int64_t kCases[][6] = {{0x20, 0, 2, 2, 0, 0},
+                               {0x1F, 0, 2, 2, 1, 0},
                                {0x20, 0, 3, 3, 1, 0},
                                {0x25, 0x10, 0, 0, 0, 0},
                                {0x25, 0x35, 1, 0, 1, 0},
