@@ -94,7 +94,8 @@ class Source {
 struct Blocks {
   Buffer buffer = block_or_fail(4 * kBlockSize + 4);
   std::span<uint8_t> out(int which) const {
-    return buffer.span().subspan(which * kBlockSize, kBlockSize);
+    return buffer.span().subspan(static_cast<size_t>(which) * kBlockSize,
+                                 kBlockSize);
   }
   Scratch scratch() const {
     return {buffer.span().subspan(2 * kBlockSize, kBlockSize + 2),
