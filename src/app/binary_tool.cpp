@@ -14,8 +14,8 @@ int64_t BinaryTool::file_length(const char* name) {
   return length < 0 ? fail(kCantOpenFile) : length;
 }
 
-BinaryTool::Measured BinaryTool::open_measured(const char* name) {
-  File file = File::open(name, OpenMode::kRead);
+BinaryTool::Measured BinaryTool::open_then_measure(const char* name) {
+  File file = File::open(name, Role::kSource);
   if (!file) {
     fail(kCantOpenFile);
     return {};
@@ -27,10 +27,10 @@ BinaryTool::Measured BinaryTool::open_measured(const char* name) {
   return {std::move(file), length};
 }
 
-BinaryTool::Measured BinaryTool::measure_and_open(const char* name,
-                                                  const char* open_failure) {
+BinaryTool::Measured BinaryTool::measure_then_open(const char* name,
+                                                   const char* open_failure) {
   int64_t length = file_length(name);
-  File file = File::open(name, OpenMode::kRead);
+  File file = File::open(name, Role::kSource);
   if (!file) {
     fail(open_failure);
     return {};

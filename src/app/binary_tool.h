@@ -41,20 +41,21 @@ class BinaryTool {
   /// "Can't open file\n" and returns -1.
   int64_t file_length(const char* name);
 
-  /// Opens `name` for reading and measures it, for the commands that read a
-  /// file through a stream of their own. A false File after the one message
-  /// "Can't open file\n" when either step fails.
+  /// A source opened for reading and its measured length. A false File
+  /// after the failure was reported.
   struct Measured {
     File file;
     int64_t length;
   };
-  Measured open_measured(const char* name);
 
-  /// Measures `name` with file_length, then opens it for reading, as R, I,
-  /// U, O and H do: a missing source is reported by the measurement and
-  /// again, with `open_failure`, by the open; one that opens but cannot be
-  /// measured (a pipe), once. A false File after those messages.
-  Measured measure_and_open(const char* name, const char* open_failure);
+  /// Opens `name`, then measures it (K, C, T, P): one "Can't open file\n"
+  /// when either fails (missing, a directory, a pipe).
+  Measured open_then_measure(const char* name);
+
+  /// Measures `name` with file_length, then opens it (R, I, U, O, H): a
+  /// missing source is reported by both steps, the open with
+  /// `open_failure`; one that opens but has no length (a pipe), once.
+  Measured measure_then_open(const char* name, const char* open_failure);
 };
 
 }  // namespace bintool

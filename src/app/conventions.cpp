@@ -16,7 +16,7 @@ bool g_output_failed = false;
 }  // namespace
 
 void output_failed(int error) {
-  if (!g_output_failed && error != EPIPE) {
+  if (!g_output_failed && !reader_gone(error)) {
     std::fputs(kCantWriteToFile, stderr);
   }
   g_output_failed = true;

@@ -45,9 +45,8 @@ int fail(const char* message);
 /// buffer\n" when no memory can be had.
 Buffer block_or_fail(size_t size = kBlockSize);
 
-/// Prints what stopped a copy ("Can't read file\n" or "Can't write to
-/// file\n") and returns kFailed. For kDone the failure was the destination's
-/// close.
+/// Prints what stopped a copy, "Can't read file\n" for a read, otherwise
+/// "Can't write to file\n", and returns kFailed.
 int fail_copy(CopyEnd end);
 
 /// The fix for commands that would empty a file they still have to read:

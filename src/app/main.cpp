@@ -10,8 +10,10 @@
 
 #include "app/conventions.h"
 #include "app/dispatch.h"
+#include "io/file.h"
 
 int main(int argc, char* argv[]) {
+  bintool::fill_standard_descriptors();
 #ifdef _WIN32
   // Bytes reach standard output unchanged: H writes its own CR LF.
   _setmode(_fileno(stdout), _O_BINARY);

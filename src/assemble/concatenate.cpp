@@ -14,17 +14,16 @@ int BinaryTool::concatenate(int argc, char* argv[]) {
   require_args(argc, 4, kTooFewParams);
   const char* destination = argv[argc - 1];
   // Creating the destination empties it, so it is created only once every
-  // source is known to open, and never when it is a source itself. A source
-  // whose bytes come only once (a pipe, a device, a process substitution)
-  // stays open from that check to its copy, so none of them is lost; a
-  // regular file is closed and opened again for its copy, so that any number
-  // of them can be joined, whatever the limit on open files.
+  // source has opened (a named pipe once its writer has come), and never
+  // when it is a source itself. A source whose bytes come only once stays
+  // open from that check to its copy; a regular file is opened again for
+  // its copy, so any number of them join, whatever the limit on open files.
   std::vector<File> held;
   for (int i = 2; i < argc - 1; ++i) {
     if (refuse_same_file(argv[i], destination)) {
       return kFailed;
     }
-    File in = File::open(argv[i], OpenMode::kRead);
+    File in = File::open(argv[i], Role::kStreamedSource);
     if (!in) {
       return fail(kFileCouldNotBeOpened);
     }
@@ -34,13 +33,14 @@ int BinaryTool::concatenate(int argc, char* argv[]) {
   if (!block) {
     return kFailed;
   }
-  File out = File::open(destination, OpenMode::kCreate);
+  File out = File::open(destination, Role::kNewDestination);
   if (!out) {
     return fail(kCantCreateFile);
   }
   for (int i = 2; i < argc - 1; ++i) {
     File& once = held[static_cast<size_t>(i - 2)];
-    File in = once ? std::move(once) : File::open(argv[i], OpenMode::kRead);
+    File in =
+        once ? std::move(once) : File::open(argv[i], Role::kStreamedSource);
     if (!in) {
       return fail(kFileCouldNotBeOpened);
     }
@@ -49,10 +49,7 @@ int BinaryTool::concatenate(int argc, char* argv[]) {
       return fail_copy(end);
     }
   }
-  if (!out.close()) {
-    return fail(kCantWriteToFile);
-  }
-  return kDone;
+  return out.close() ? kDone : fail(kCantWriteToFile);
 }
 
 }  // namespace bintool

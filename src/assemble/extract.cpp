@@ -1,4 +1,6 @@
 // I: copy a range of a source, from an address, into a new file.
+#include <algorithm>
+
 #include "app/binary_tool.h"
 #include "app/conventions.h"
 #include "app/messages.h"
@@ -16,7 +18,7 @@ int BinaryTool::extract(int argc, char* argv[]) {
   ExtractRange range = extract_range(argc, argv);
   // A missing source is reported twice, the second time with the text
   // these commands have always used.
-  auto [in, length] = measure_and_open(source, kCantCreateFile);
+  auto [in, length] = measure_then_open(source, kCantCreateFile);
   if (!in) {
     return kFailed;
   }
@@ -27,20 +29,21 @@ int BinaryTool::extract(int argc, char* argv[]) {
   if (!block) {
     return kFailed;
   }
-  File out = File::open(destination, OpenMode::kCreate);
+  File out = File::open(destination, Role::kNewDestination);
   if (!out) {
     return fail(kCantCreateFile);
   }
-  // An address past the end leaves nothing to read: the destination stays
-  // empty.
-  if (!in.seek(range.address)) {
-    return kDone;
+  // Nothing is read past the measured end (a device may have none): an
+  // address at or past it leaves the destination empty.
+  auto end_at = static_cast<uint64_t>(length);
+  uint64_t limit = range.address < end_at
+                       ? std::min(range.limit, end_at - range.address)
+                       : 0;
+  if (limit == 0 || !in.seek(range.address)) {
+    return out.close() ? kDone : fail(kCantWriteToFile);
   }
-  CopyEnd end = copy_bytes(in, out, range.limit, block.span());
-  if (end != CopyEnd::kDone || !out.close()) {
-    return fail_copy(end);
-  }
-  return kDone;
+  CopyEnd end = close_after(copy_bytes(in, out, limit, block.span()), out);
+  return end == CopyEnd::kDone ? kDone : fail_copy(end);
 }
 
 }  // namespace bintool

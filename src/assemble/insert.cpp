@@ -21,10 +21,10 @@ CopyEnd move_within(File& in, File& out, uint64_t count, uint64_t address,
   for (uint64_t end = count; address != 0 && end > 0;) {
     uint64_t start = end - std::min<uint64_t>(end, block.size());
     auto size = static_cast<size_t>(end - start);
-    if (!in.seek(start) || in.read(block.first(size)) != size) {
+    if (in.read_at(start, block.first(size)) != size) {
       return CopyEnd::kReadFailed;
     }
-    if (!out.seek(address + start) || !out.write(block.first(size))) {
+    if (!out.write_at(address + start, block.first(size))) {
       return CopyEnd::kWriteFailed;
     }
     end = start;
@@ -41,11 +41,11 @@ int BinaryTool::insert(int argc, char* argv[]) {
   uint64_t address = insert_address(argc, argv);
   // A missing source is reported twice, the second time with the text
   // these commands have always used.
-  auto [in, count] = measure_and_open(source, kCantCreateFile);
+  auto [in, count] = measure_then_open(source, kCantCreateFile);
   if (!in) {
     return kFailed;
   }
-  File out = File::open(destination, OpenMode::kUpdate);
+  File out = File::open(destination, Role::kInPlace);
   if (!out) {
     return fail(kCantOpenFile);
   }
@@ -61,10 +61,8 @@ int BinaryTool::insert(int argc, char* argv[]) {
                 : same_file(in, out)
                     ? move_within(in, out, bytes, address, block.span())
                     : copy_bytes(in, out, bytes, block.span());
-  if (end != CopyEnd::kDone || !out.close()) {
-    return fail_copy(end);
-  }
-  return kDone;
+  end = close_after(end, out);
+  return end == CopyEnd::kDone ? kDone : fail_copy(end);
 }
 
 }  // namespace bintool

@@ -1,4 +1,6 @@
 // R: cut one source into equal pieces, one per destination.
+#include <algorithm>
+
 #include "app/binary_tool.h"
 #include "app/conventions.h"
 #include "app/messages.h"
@@ -14,11 +16,13 @@ int BinaryTool::split(int argc, char* argv[]) {
   const char* source = argv[2];
   // A missing source is reported twice, the second time with the text
   // these commands have always used.
-  auto [in, length] = measure_and_open(source, kCantCreateFile);
+  auto [in, length] = measure_then_open(source, kCantCreateFile);
   if (!in) {
     return kFailed;
   }
   uint64_t take = piece_read_length(length, argc - 3);
+  // Nothing is read past the measured end (a device may have none).
+  auto left = static_cast<uint64_t>(length);
   for (int i = 3; i < argc; ++i) {
     if (refuse_same_file(source, argv[i])) {
       return kFailed;
@@ -29,12 +33,14 @@ int BinaryTool::split(int argc, char* argv[]) {
     return kFailed;
   }
   for (int i = 3; i < argc; ++i) {
-    File out = File::open(argv[i], OpenMode::kCreate);
+    File out = File::open(argv[i], Role::kNewDestination);
     if (!out) {
       return fail(kFileCouldNotBeOpened);
     }
-    CopyEnd end = copy_bytes(in, out, take, block.span());
-    if (end != CopyEnd::kDone || !out.close()) {
+    uint64_t piece = std::min(take, left);
+    left -= piece;
+    CopyEnd end = close_after(copy_bytes(in, out, piece, block.span()), out);
+    if (end != CopyEnd::kDone) {
       return fail_copy(end);
     }
   }

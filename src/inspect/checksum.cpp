@@ -13,7 +13,7 @@ namespace bintool {
 
 int BinaryTool::checksum(int argc, char* argv[]) {
   require_args(argc, 3, kTooFewParamsSuvise);
-  auto [file, length] = open_measured(argv[2]);
+  auto [file, length] = open_then_measure(argv[2]);
   if (!file) {
     return kFailed;
   }

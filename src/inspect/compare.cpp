@@ -43,11 +43,11 @@ void list_differences(const uint8_t* a, const uint8_t* b, size_t count,
 
 int BinaryTool::compare(int argc, char* argv[]) {
   require_args(argc, 4, kTooFewParams);
-  auto [first, length] = open_measured(argv[2]);
+  auto [first, length] = open_then_measure(argv[2]);
   if (!first) {
     return kFailed;
   }
-  auto [second, second_length] = open_measured(argv[3]);
+  auto [second, second_length] = open_then_measure(argv[3]);
   if (!second) {
     return kFailed;
   }

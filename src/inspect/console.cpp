@@ -5,6 +5,7 @@
 #ifdef _WIN32
 #include <conio.h>
 #include <io.h>
+#include <windows.h>
 
 #include <cstdio>
 #else
@@ -18,13 +19,24 @@
 
 #ifdef _WIN32
 namespace bintool {
+namespace {
+
+// A console, not just any character device: NUL is one too, and nobody
+// types there.
+bool is_console(int fd) {
+  DWORD mode = 0;
+  return GetConsoleMode(reinterpret_cast<HANDLE>(_get_osfhandle(fd)), &mode) !=
+         0;
+}
+
+}  // namespace
 
 bool prompt_unseen() {
-  return _isatty(_fileno(stdin)) != 0 && _isatty(_fileno(stdout)) == 0;
+  return is_console(_fileno(stdin)) && !is_console(_fileno(stdout));
 }
 
 // The console delivers single keys without echo and without Enter by itself.
-RawKeyboard::RawKeyboard() : terminal_(_isatty(_fileno(stdin)) != 0) {}
+RawKeyboard::RawKeyboard() : terminal_(is_console(_fileno(stdin))) {}
 
 RawKeyboard::~RawKeyboard() = default;
 
@@ -48,17 +60,52 @@ int RawKeyboard::read_key() {
 namespace bintool {
 namespace {
 
-constexpr int kRestoredSignals[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGTSTP};
+constexpr int kRestoredSignals[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP};
 
-// Kept where a signal handler can reach it.
+// Kept where a signal handler can reach them.
 struct termios g_saved_mode;
+struct termios g_raw_mode;
+volatile sig_atomic_t g_waiting = 0;  // the prompt waits for its key
 
 // Puts the terminal back as it was, then lets the signal do what it always
-// does (end or stop the process).
+// does (end the process).
 extern "C" void restore_and_reraise(int signal_number) {
   tcsetattr(STDIN_FILENO, TCSANOW, &g_saved_mode);
   std::signal(signal_number, SIG_DFL);
   std::raise(signal_number);
+}
+
+// Single keys again once the process goes on after a stop.
+extern "C" void resume_raw(int) {
+  if (g_waiting != 0) {
+    tcsetattr(STDIN_FILENO, TCSANOW, &g_raw_mode);
+  }
+}
+
+// Ctrl-Z: stops with the terminal as it was found, as a shell expects it,
+// and makes it raw again on the way on. Where the kernel discards the stop
+// (a process group orphaned from its shell), that is at once.
+extern "C" void stop_in_saved_mode(int signal_number) {
+  int saved_errno = errno;
+  tcsetattr(STDIN_FILENO, TCSANOW, &g_saved_mode);
+  struct sigaction own {};
+  struct sigaction stop {};
+  stop.sa_handler = SIG_DFL;
+  sigaction(signal_number, &stop, &own);
+  sigset_t unblocked;
+  sigemptyset(&unblocked);
+  sigaddset(&unblocked, signal_number);
+  sigprocmask(SIG_UNBLOCK, &unblocked, nullptr);
+  std::raise(signal_number);
+  sigaction(signal_number, &own, nullptr);
+  resume_raw(SIGCONT);
+  errno = saved_errno;
+}
+
+void install(int signal_number, void (*handler)(int)) {
+  struct sigaction action {};
+  action.sa_handler = handler;
+  sigaction(signal_number, &action, nullptr);
 }
 
 int read_byte() {
@@ -81,24 +128,26 @@ RawKeyboard::RawKeyboard() {
     return;
   }
   terminal_ = true;
-  struct sigaction restore {};
-  restore.sa_handler = restore_and_reraise;
+  g_raw_mode = g_saved_mode;
+  g_raw_mode.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
+  g_raw_mode.c_cc[VMIN] = 1;
+  g_raw_mode.c_cc[VTIME] = 0;
   // They stay after the prompt: the terminal is in the saved mode then, so
   // putting it back changes nothing before the signal does what it does.
   for (int signal_number : kRestoredSignals) {
-    sigaction(signal_number, &restore, nullptr);
+    install(signal_number, restore_and_reraise);
   }
-  struct termios raw = g_saved_mode;
-  raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
-  raw.c_cc[VMIN] = 1;
-  raw.c_cc[VTIME] = 0;
-  tcsetattr(STDIN_FILENO, TCSANOW, &raw);
+  install(SIGTSTP, stop_in_saved_mode);
+  install(SIGCONT, resume_raw);
+  g_waiting = 1;
+  tcsetattr(STDIN_FILENO, TCSANOW, &g_raw_mode);
 }
 
 RawKeyboard::~RawKeyboard() {
   if (!terminal_) {
     return;
   }
+  g_waiting = 0;
   tcsetattr(STDIN_FILENO, TCSANOW, &g_saved_mode);
 }
 

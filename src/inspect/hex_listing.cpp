@@ -13,7 +13,7 @@ namespace bintool {
 
 int BinaryTool::hex_listing(int argc, char* argv[]) {
   require_args(argc, 3, kTooFewParamsApostrophe);
-  auto [file, length] = measure_and_open(argv[2], kCantOpenFile);
+  auto [file, length] = measure_then_open(argv[2], kCantOpenFile);
   if (!file) {
     return kFailed;
   }

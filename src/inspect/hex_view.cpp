@@ -25,7 +25,7 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
   // argv[argc] is null, which reads as address 0.
   uint64_t address = parse_hex(argv[3]);
   auto asked = static_cast<int32_t>(argc > 4 ? parse_decimal(argv[4]) : 1);
-  auto [file, length] = open_measured(argv[2]);
+  auto [file, length] = open_then_measure(argv[2]);
   if (!file) {
     return kFailed;
   }

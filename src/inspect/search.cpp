@@ -23,7 +23,7 @@ constexpr uint64_t kHitsPerPage = 120;
 int BinaryTool::search(int argc, char* argv[]) {
   // A file name with no pattern is as wrong as no file name.
   require_args(argc, 4, kWrongParamCount);
-  auto [file, length] = open_measured(argv[2]);
+  auto [file, length] = open_then_measure(argv[2]);
   if (!file) {
     return kFailed;
   }

@@ -7,11 +7,7 @@ namespace bintool {
 
 CopyEnd copy_bytes(File& from, File& to, uint64_t limit,
                    std::span<uint8_t> block) {
-  std::optional<uint64_t> in_kernel = to.copy_in_kernel(from, limit);
-  if (!in_kernel) {
-    return CopyEnd::kWriteFailed;
-  }
-  BlockReader reader(from, limit - *in_kernel);
+  BlockReader reader(from, limit - to.copy_in_kernel(from, limit));
   for (;;) {
     std::optional<std::span<uint8_t>> got = reader.next(block);
     if (!got) {
@@ -24,6 +20,10 @@ CopyEnd copy_bytes(File& from, File& to, uint64_t limit,
       return CopyEnd::kWriteFailed;
     }
   }
+}
+
+CopyEnd close_after(CopyEnd end, File& to) {
+  return end == CopyEnd::kDone && !to.close() ? CopyEnd::kCloseFailed : end;
 }
 
 }  // namespace bintool

@@ -10,14 +10,19 @@
 
 namespace bintool {
 
-/// How a copy ended, when it did not simply run out of bytes.
-enum class CopyEnd { kDone, kReadFailed, kWriteFailed };
+/// How a copy ended: it ran out of bytes, or a read, a write or the
+/// destination's close failed.
+enum class CopyEnd { kDone, kReadFailed, kWriteFailed, kCloseFailed };
 
 /// Copies from the current position of `from` to the current position of
 /// `to`, at most `limit` bytes, stopping early at the end of `from`, at a
 /// failed read or at the first failed write.
 CopyEnd copy_bytes(File& from, File& to, uint64_t limit,
                    std::span<uint8_t> block);
+
+/// `end`, or kCloseFailed when the copy ran out of bytes but closing `to`
+/// fails.
+CopyEnd close_after(CopyEnd end, File& to);
 
 }  // namespace bintool
 

@@ -1,11 +1,12 @@
-// RAII ownership of one file stream, and file identity.
+// RAII ownership of one file descriptor, opened for its role, and file
+// identity.
 #include "io/file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <optional>
+#include <cerrno>
 #include <utility>
 
 #ifdef _WIN32
@@ -18,34 +19,119 @@
 namespace bintool {
 namespace {
 
+// One system call moves at most this much; the loops below go on for more.
+constexpr size_t kMostPerCall = size_t{1} << 30;
+
+// Calls move(done, most) until `size` bytes are done, the file ends (0) or
+// the system fails (-1, an interrupted call aside); returns the bytes done,
+// no value after a failure.
+template <typename Move>
+std::optional<size_t> move_all(size_t size, Move move) {
+  size_t done = 0;
+  while (done < size) {
+    auto got = move(done, std::min(size - done, kMostPerCall));
+    if (got < 0 && errno == EINTR) {
+      continue;
+    }
+    if (got < 0) {
+      return std::nullopt;
+    }
+    if (got == 0) {
+      break;
+    }
+    done += static_cast<size_t>(got);
+  }
+  return done;
+}
+
 // Everything that differs between Windows and POSIX lives below, up to the
 // end of this namespace.
 #ifdef _WIN32
-int seek_stream(std::FILE* stream, int64_t offset, int whence) {
-  return _fseeki64(stream, offset, whence);
+using Stat = struct _stat64;
+int stat_of(int fd, Stat& info) { return _fstat64(fd, &info); }
+bool is_regular(const Stat& info) {
+  return (info.st_mode & _S_IFMT) == _S_IFREG;
 }
-int64_t stream_position(std::FILE* stream) { return _ftelli64(stream); }
-bool is_regular(int fd, int64_t& size) {
-  struct _stat64 info {};
-  if (_fstat64(fd, &info) != 0 || (info.st_mode & _S_IFMT) != _S_IFREG) {
-    return false;
+bool is_directory(const Stat& info) {
+  return (info.st_mode & _S_IFMT) == _S_IFDIR;
+}
+int64_t seek_to(int fd, int64_t offset, int whence) {
+  return _lseeki64(fd, offset, whence);
+}
+int read_some(int fd, uint8_t* into, size_t size) {
+  return _read(fd, into, static_cast<unsigned>(size));
+}
+int write_some(int fd, const uint8_t* from, size_t size) {
+  return _write(fd, from, static_cast<unsigned>(size));
+}
+// Windows has no positional calls on descriptors: seek, then move.
+int read_some_at(int fd, uint8_t* into, size_t size, uint64_t at) {
+  return seek_to(fd, static_cast<int64_t>(at), SEEK_SET) < 0
+             ? -1
+             : read_some(fd, into, size);
+}
+int write_some_at(int fd, const uint8_t* from, size_t size, uint64_t at) {
+  return seek_to(fd, static_cast<int64_t>(at), SEEK_SET) < 0
+             ? -1
+             : write_some(fd, from, size);
+}
+int flags_of(Role role) {
+  switch (role) {
+    case Role::kSource:
+    case Role::kStreamedSource:
+      return _O_RDONLY;
+    case Role::kNewDestination:
+      return _O_WRONLY | _O_CREAT | _O_TRUNC;
+    case Role::kInPlace:
+      return _O_RDWR;
   }
-  size = info.st_size;
-  return true;
+  return _O_RDONLY;
 }
+int open_for(const char* path, Role role) {
+  return _open(path, flags_of(role) | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
+int close_fd(int fd) { return _close(fd); }
 #else
-int seek_stream(std::FILE* stream, int64_t offset, int whence) {
-  return fseeko(stream, static_cast<off_t>(offset), whence);
+using Stat = struct stat;
+int stat_of(int fd, Stat& info) { return fstat(fd, &info); }
+bool is_regular(const Stat& info) { return S_ISREG(info.st_mode); }
+bool is_directory(const Stat& info) { return S_ISDIR(info.st_mode); }
+int64_t seek_to(int fd, int64_t offset, int whence) {
+  return lseek(fd, static_cast<off_t>(offset), whence);
 }
-int64_t stream_position(std::FILE* stream) { return ftello(stream); }
-bool is_regular(int fd, int64_t& size) {
-  struct stat info {};
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    return false;
+ssize_t read_some(int fd, uint8_t* into, size_t size) {
+  return ::read(fd, into, size);
+}
+ssize_t write_some(int fd, const uint8_t* from, size_t size) {
+  return ::write(fd, from, size);
+}
+ssize_t read_some_at(int fd, uint8_t* into, size_t size, uint64_t at) {
+  return pread(fd, into, size, static_cast<off_t>(at));
+}
+ssize_t write_some_at(int fd, const uint8_t* from, size_t size, uint64_t at) {
+  return pwrite(fd, from, size, static_cast<off_t>(at));
+}
+int open_for(const char* path, Role role) {
+  switch (role) {
+    case Role::kSource: {
+      // Opened without waiting, then made to wait on its reads again.
+      int fd = ::open(path, O_RDONLY | O_NONBLOCK);
+      if (fd >= 0 && fcntl(fd, F_SETFL, 0) != 0) {
+        ::close(fd);
+        return -1;
+      }
+      return fd;
+    }
+    case Role::kStreamedSource:
+      return ::open(path, O_RDONLY);
+    case Role::kNewDestination:
+      return ::open(path, O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    case Role::kInPlace:
+      return ::open(path, O_RDWR);
   }
-  size = info.st_size;
-  return true;
+  return -1;
 }
+int close_fd(int fd) { return ::close(fd); }
 #endif
 
 // Which file a name or an open descriptor leads to, whatever the path.
@@ -97,157 +183,131 @@ std::optional<Identity> identity_of(const char* path) {
 }
 #endif
 
-const char* mode_text(OpenMode mode) {
-  switch (mode) {
-    case OpenMode::kRead:
-      return "rb";
-    case OpenMode::kCreate:
-      return "w+b";
-    case OpenMode::kUpdate:
-      return "r+b";
-  }
-  return "rb";
-}
-
 }  // namespace
 
-File::File(File&& other) noexcept
-    : stream_(std::exchange(other.stream_, nullptr)) {}
+File::File(File&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
 
 File::~File() { close(); }
 
-File File::open(const char* path, OpenMode mode) {
-#ifdef _WIN32
-  // Windows opens no directory as a file, and has no named pipes to wait on.
-  std::FILE* stream = std::fopen(path, mode_text(mode));
-#else
-  int flags = mode == OpenMode::kRead     ? O_RDONLY
-              : mode == OpenMode::kCreate ? O_RDWR | O_CREAT | O_TRUNC
-                                          : O_RDWR;
-  // Opened without waiting, so a named pipe with no writer cannot hang the
-  // run; it then reads as empty, like any pipe whose writer is gone.
-  int fd = ::open(path, flags | O_NONBLOCK, 0666);
-  if (fd < 0) {
-    return File();
-  }
+File File::open(const char* path, Role role) {
+  File file(open_for(path, role));
   // On Linux a directory opens for reading; it still is not a file.
-  struct stat info {};
-  std::FILE* stream = nullptr;
-  if (fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode) &&
-      fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0) {
-    stream = fdopen(fd, mode_text(mode));
-  }
-  if (stream == nullptr) {
-    ::close(fd);
-  }
-#endif
-  if (stream == nullptr) {
+  Stat info{};
+  if (file && (stat_of(file.fd_, info) != 0 || is_directory(info))) {
     return File();
   }
-  std::setvbuf(stream, nullptr, _IONBF, 0);
-  return File(stream);
+  return file;
 }
 
-int File::descriptor() const { return fileno(stream_); }
-
 std::optional<size_t> File::read(std::span<uint8_t> into) {
-  if (stream_ == nullptr) {
-    return std::nullopt;
-  }
-  size_t got = std::fread(into.data(), 1, into.size(), stream_);
-  if (std::ferror(stream_) != 0) {
-    return std::nullopt;
-  }
-  return got;
+  return move_all(into.size(), [&](size_t done, size_t most) {
+    return read_some(fd_, into.data() + done, most);
+  });
+}
+
+std::optional<size_t> File::read_at(uint64_t at, std::span<uint8_t> into) {
+  return move_all(into.size(), [&](size_t done, size_t most) {
+    return read_some_at(fd_, into.data() + done, most, at + done);
+  });
 }
 
 bool File::write(std::span<const uint8_t> bytes) {
-  if (stream_ == nullptr) {
-    return false;
-  }
-  if (bytes.empty()) {
-    return true;
-  }
-  return std::fwrite(bytes.data(), 1, bytes.size(), stream_) == bytes.size();
+  return move_all(bytes.size(), [&](size_t done, size_t most) {
+           return write_some(fd_, bytes.data() + done, most);
+         }) == bytes.size();
+}
+
+bool File::write_at(uint64_t at, std::span<const uint8_t> bytes) {
+  return move_all(bytes.size(), [&](size_t done, size_t most) {
+           return write_some_at(fd_, bytes.data() + done, most, at + done);
+         }) == bytes.size();
 }
 
 bool File::seek(uint64_t offset) {
   // An offset past INT64_MAX turns negative, which the system refuses.
-  return stream_ != nullptr &&
-         seek_stream(stream_, static_cast<int64_t>(offset), SEEK_SET) == 0;
+  return seek_to(fd_, static_cast<int64_t>(offset), SEEK_SET) >= 0;
 }
 
 int64_t File::length_of(const char* path) {
-  File file = open(path, OpenMode::kRead);
-  if (!file) {
+  File file = open(path, Role::kSource);
+  Stat info{};
+  if (!file || stat_of(file.fd_, info) != 0) {
     return -1;
   }
-  int64_t size = 0;
-  if (is_regular(fileno(file.stream_), size)) {
-    return size;
-  }
   // A device's end position; -1 for a pipe, which has none.
-  return seek_stream(file.stream_, 0, SEEK_END) == 0
-             ? stream_position(file.stream_)
-             : -1;
+  return is_regular(info) ? info.st_size : seek_to(file.fd_, 0, SEEK_END);
 }
 
 bool File::regular() const {
-  int64_t size = 0;
-  return stream_ != nullptr && is_regular(fileno(stream_), size);
+  Stat info{};
+  return stat_of(fd_, info) == 0 && is_regular(info);
 }
 
-std::optional<uint64_t> File::copy_in_kernel(File& from, uint64_t count) {
-#ifndef __linux__
-  (void)from;
-  (void)count;
-  return 0;
-#else
-  // The streams are unbuffered, so their positions are the descriptors'.
-  // A pipe has none, and nothing is copied from or to it here.
-  off_t from_at = ftello(from.stream_);
-  off_t to_at = ftello(stream_);
-  if (from_at < 0 || to_at < 0) {
-    return 0;
-  }
-  // Each call asks for at most 1 GiB: the system copies about 2 GiB a call
-  // anyway, and refuses (EOVERFLOW) a count that would carry either
-  // position past the largest offset, as "everything from here" would.
-  constexpr uint64_t kMostPerCall = uint64_t{1} << 30;
+uint64_t File::copy_in_kernel(File& from, uint64_t count) {
+#ifdef __linux__
+  // Each call asks for at most 1 GiB: the system refuses (EOVERFLOW) a
+  // count that would carry a position past the largest offset. A pipe or
+  // a device is refused too (EINVAL), and copied by the caller.
   uint64_t copied = 0;
   while (copied < count) {
     ssize_t done = copy_file_range(
-        fileno(from.stream_), &from_at, fileno(stream_), &to_at,
-        static_cast<size_t>(std::min(count - copied, kMostPerCall)), 0);
+        from.fd_, nullptr, fd_, nullptr,
+        static_cast<size_t>(std::min<uint64_t>(count - copied, kMostPerCall)),
+        0);
     if (done <= 0) {
       break;
     }
     copied += static_cast<uint64_t>(done);
   }
-  if (copied > 0 && (fseeko(from.stream_, from_at, SEEK_SET) != 0 ||
-                     fseeko(stream_, to_at, SEEK_SET) != 0)) {
-    return std::nullopt;
-  }
   return copied;
+#else
+  (void)from;
+  (void)count;
+  return 0;
 #endif
 }
 
-bool File::close() {
-  if (stream_ == nullptr) {
-    return true;
-  }
-  bool ok = std::fclose(std::exchange(stream_, nullptr)) == 0;
-  return ok;
-}
+bool File::close() { return fd_ < 0 || close_fd(std::exchange(fd_, -1)) == 0; }
 
 bool same_file(const File& a, const File& b) {
-  std::optional<Identity> first = identity_of(a.descriptor());
-  return first && first == identity_of(b.descriptor());
+  std::optional<Identity> first = identity_of(a.fd_);
+  return first && first == identity_of(b.fd_);
 }
 
 bool same_file(const char* a, const char* b) {
   std::optional<Identity> first = identity_of(a);
   return first && first == identity_of(b);
+}
+
+void fill_standard_descriptors() {
+  // An open takes the lowest free descriptor, so going up from 0 each open
+  // lands on the one found closed.
+  for (int fd = 0; fd <= 2; ++fd) {
+#ifdef _WIN32
+    if (_get_osfhandle(fd) < 0) {
+      int null_device = _open("NUL", _O_RDONLY | _O_BINARY);
+      if (null_device >= 0 && null_device != fd) {
+        _dup2(null_device, fd);
+        _close(null_device);
+      }
+    }
+#else
+    if (fcntl(fd, F_GETFD) < 0) {
+      ::open("/dev/null", O_RDONLY);
+    }
+#endif
+  }
+}
+
+bool reader_gone(int error) {
+#ifdef _WIN32
+  // A pipe whose reader has gone fails a write with ERROR_NO_DATA, which
+  // the C runtime reports as EINVAL.
+  DWORD last = GetLastError();
+  return error == EPIPE || last == ERROR_NO_DATA || last == ERROR_BROKEN_PIPE;
+#else
+  return error == EPIPE;
+#endif
 }
 
 }  // namespace bintool

@@ -1,25 +1,35 @@
-// RAII ownership of one file stream, and file identity. Nothing here knows
-// the tool: every command stands on it.
+// RAII ownership of one file descriptor, opened for its role, and file
+// identity. Nothing here knows the tool: every command stands on it.
 #ifndef BINTOOL_IO_FILE_H_
 #define BINTOOL_IO_FILE_H_
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <span>
 
 namespace bintool {
 
-/// The only three ways the tool opens a file, always binary:
-/// kRead "rb" (an existing regular or device file, never a directory),
-/// kCreate "w+b" (created, or emptied the moment it is opened),
-/// kUpdate "r+b" (an existing file, read and written in place, not emptied).
-enum class OpenMode { kRead, kCreate, kUpdate };
+/// What a file is opened for; the role decides the flags. Always binary, and
+/// never a directory.
+enum class Role {
+  /// Read-only, at once: a named pipe with no writer opens without waiting
+  /// (and then reads as empty), so a command that measures its source can
+  /// refuse a pipe instead of hanging on it.
+  kSource,
+  /// Read-only, as `cat` reads: a named pipe waits for its writer and is
+  /// read to that writer's end.
+  kStreamedSource,
+  /// Write-only, created or emptied the moment it opens. A named pipe waits
+  /// for its reader, and a reader that goes away fails the next write.
+  kNewDestination,
+  /// Read-write, in place: an existing file, never created nor emptied.
+  kInPlace,
+};
 
-/// Owns one stream; closes it exactly once, on close() or at destruction.
-/// The stream is unbuffered: the tool moves whole blocks itself, so every
-/// write reaches the system at once and a full disk shows up on that write.
+/// Owns one descriptor; closes it exactly once, on close() or at
+/// destruction. Nothing is buffered here: a write reaches the system before
+/// it returns, so a full disk shows on that write.
 class File {
  public:
   File() = default;
@@ -29,31 +39,36 @@ class File {
   File& operator=(const File&) = delete;
   ~File();
 
-  /// Opens `path` as `mode` says; a false File when that fails, and also for
-  /// a directory, which is never a file here.
-  static File open(const char* path, OpenMode mode);
+  /// Opens `path` for `role`; a false File when that fails.
+  static File open(const char* path, Role role);
 
-  explicit operator bool() const { return stream_ != nullptr; }
+  explicit operator bool() const { return fd_ >= 0; }
 
-  /// The system's descriptor of the open file.
-  int descriptor() const;
-
-  /// Reads until `into` is full or the file ends, and returns the number of
-  /// bytes read: fewer than asked only at the end of the file. No value when
-  /// the system reported an error (a bad medium), which is never an end.
+  /// Reads from the position until `into` is full or the file ends, and
+  /// returns the count read: fewer than asked only at the end. No value
+  /// after a read error, which is never an end.
   std::optional<size_t> read(std::span<uint8_t> into);
 
-  /// Writes all of `bytes`; false when the system stored fewer.
+  /// The same from offset `at`, whatever the position; where the position
+  /// stands afterwards is not said. No value where the file has no offsets
+  /// (a pipe).
+  std::optional<size_t> read_at(uint64_t at, std::span<uint8_t> into);
+
+  /// Writes all of `bytes` at the position; false when the system stored
+  /// fewer (a full disk, a reader that went away).
   bool write(std::span<const uint8_t> bytes);
 
+  /// The same at offset `at`, whatever the position.
+  bool write_at(uint64_t at, std::span<const uint8_t> bytes);
+
   /// Moves to `offset` from the start; positions past the end are valid.
-  /// False when the system refuses (for instance on a pipe).
+  /// False when the system refuses (a pipe, an offset past INT64_MAX).
   bool seek(uint64_t offset);
 
   /// The length in bytes of the file `path` names: the size of a regular
-  /// file, otherwise (a device) its end position. -1 when it cannot be opened
-  /// for reading or has no end (a pipe). It uses a stream of its own, so no
-  /// stream that reads the file is moved.
+  /// file, the end position of a device (0 for /dev/zero). -1 when it
+  /// cannot be opened for reading, or has no length (a pipe, a socket); a
+  /// named pipe is never waited for.
   static int64_t length_of(const char* path);
 
   /// True for a regular file, whose bytes can be read again after a close;
@@ -62,27 +77,37 @@ class File {
 
   /// Copies up to `count` bytes from the position of `from` to the position
   /// of this file inside the system, without passing them through memory,
-  /// where the system can; both positions advance. Returns the bytes copied:
-  /// less than `count` at the end of `from`, or where the system declined or
-  /// failed, and then the caller moves the rest itself (and so meets any real
-  /// error on its own writes). No value when the positions could not be
-  /// moved past the bytes copied, after which neither stream can be used.
-  std::optional<uint64_t> copy_in_kernel(File& from, uint64_t count);
+  /// where the system can; both positions advance by the bytes copied, which
+  /// are returned: fewer than `count` at the end of `from`, or where the
+  /// system declined or failed, and then the caller moves the rest itself
+  /// (and so meets any real error on its own reads and writes).
+  uint64_t copy_in_kernel(File& from, uint64_t count);
 
-  /// Closes the stream; false when the close reported an error.
+  /// Closes the descriptor; false when the close reported an error.
   bool close();
 
- private:
-  explicit File(std::FILE* stream) : stream_(stream) {}
-  std::FILE* stream_ = nullptr;
-};
+  /// True when both are open on the same file (same device and inode).
+  friend bool same_file(const File& a, const File& b);
 
-/// True when both open streams are on the same file (same device and inode).
-bool same_file(const File& a, const File& b);
+ private:
+  explicit File(int fd) : fd_(fd) {}
+  int fd_ = -1;
+};
 
 /// True when both names lead to the same existing file (same device and
 /// inode), whatever the names look like. False when either does not exist.
 bool same_file(const char* a, const char* b);
+
+/// Gives each of the standard descriptors 0, 1 and 2 that is closed the
+/// null device, read-only, before any file is opened: no file then takes
+/// the place of standard input (where the page prompt would read it) or of
+/// standard output (where messages would land in it). Closed standard
+/// output thus fails its first write, as a failing output does.
+void fill_standard_descriptors();
+
+/// True when a failed write's `error` (an errno value) means that the
+/// reader of a pipe has gone away: no failure anybody needs to hear of.
+bool reader_gone(int error);
 
 }  // namespace bintool
 

@@ -22,8 +22,7 @@ constexpr int64_t kLargestBuffer = INT32_MAX;
 // empties it.
 class Source {
  public:
-  explicit Source(const char* name)
-      : file_(File::open(name, OpenMode::kRead)) {}
+  explicit Source(const char* name) : file_(File::open(name, Role::kSource)) {}
 
   // kDone, or kFailed after the message for what went wrong: it cannot be
   // opened, it delivers no byte at all, or no memory for a whole copy.
@@ -77,11 +76,7 @@ class Source {
 
  private:
   std::optional<size_t> read(uint64_t at, std::span<uint8_t> into) {
-    std::optional<std::span<uint8_t>> got;
-    if (file_.seek(at)) {
-      got = BlockReader(file_).next(into);
-    }
-    return got ? std::optional(got->size()) : std::nullopt;
+    return file_.read_at(at, into);
   }
 
   File file_;
@@ -142,7 +137,7 @@ int write_program_words(File& file, uint64_t n, const Fetch& first,
     auto odd = blocks.out(0).subspan(count, count);
     heber_program_words(e1, e2, even, odd);
     auto put = [&](uint64_t at, std::span<const uint8_t> run) {
-      return file.seek(at) && file.write(run);
+      return file.write_at(at, run);
     };
     if (!place_program_words(s, even, n, put) ||
         !place_program_words(n + s, odd, n, put)) {
@@ -187,7 +182,7 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], JoinLayout layout) {
   if (second.check(size, same_file(argv[3], argv[4])) != kDone) {
     return kFailed;
   }
-  File file = File::open(argv[4], OpenMode::kCreate);
+  File file = File::open(argv[4], Role::kNewDestination);
   if (!file) {
     return fail(kCantCreateFile);
   }
@@ -223,14 +218,14 @@ int split_image(BinaryTool& tool, int argc, char* argv[], SplitLayout layout) {
                             same_file(argv[2], argv[4])) != kDone) {
     return kFailed;
   }
-  File first_eprom = File::open(argv[3], OpenMode::kCreate);
+  File first_eprom = File::open(argv[3], Role::kNewDestination);
   if (!first_eprom) {
     return fail(kCantCreateFile);
   }
   // Both EPROMs are written in one pass, each byte of the image read once.
   // When the second cannot be created, the first is still made whole before
   // that is said.
-  File second_eprom = File::open(argv[4], OpenMode::kCreate);
+  File second_eprom = File::open(argv[4], Role::kNewDestination);
   bool both = static_cast<bool>(second_eprom);
   Fetch fetch = image.fetcher();
   for (uint64_t at = 0; at < size / 2; at += kBlockSize) {

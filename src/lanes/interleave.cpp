@@ -28,11 +28,11 @@ int BinaryTool::interleave(int argc, char* argv[]) {
   if (length != file_length(odd_name)) {
     return fail(kFilesNotSameSize);
   }
-  File even = File::open(even_name, OpenMode::kRead);
+  File even = File::open(even_name, Role::kSource);
   if (!even) {
     return fail(kCantOpenFile);
   }
-  File odd = File::open(odd_name, OpenMode::kRead);
+  File odd = File::open(odd_name, Role::kSource);
   if (!odd) {
     return fail(kCantOpenFile);
   }
@@ -48,15 +48,16 @@ int BinaryTool::interleave(int argc, char* argv[]) {
   if (!block) {
     return kFailed;
   }
-  File image = File::open(image_name, OpenMode::kCreate);
+  File image = File::open(image_name, Role::kNewDestination);
   if (!image) {
     return fail(kCantCreateFile);
   }
   auto lane_a = block.span().first(kLaneBlock);
   auto lane_b = block.span().subspan(kLaneBlock, kLaneBlock);
   auto joined = block.span().subspan(2 * kLaneBlock);
-  BlockReader reader_a(even);
-  BlockReader reader_b(odd);
+  // Nothing is read past the measured length (a device may have no end).
+  BlockReader reader_a(even, static_cast<uint64_t>(length));
+  BlockReader reader_b(odd, static_cast<uint64_t>(length));
   for (;;) {
     std::optional<std::span<uint8_t>> got_a = reader_a.next(lane_a);
     std::optional<std::span<uint8_t>> got_b = reader_b.next(lane_b);
@@ -83,7 +84,7 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
   const char* image_name = argv[2];
   const char* even_name = argv[3];
   const char* odd_name = argv[4];
-  auto [image, length] = measure_and_open(image_name, kCantOpenFile);
+  auto [image, length] = measure_then_open(image_name, kCantOpenFile);
   if (!image) {
     return kFailed;
   }
@@ -96,18 +97,18 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
     return kFailed;
   }
   // Scripts expect this text, not "Can't create file", for the first lane.
-  File even = File::open(even_name, OpenMode::kCreate);
+  File even = File::open(even_name, Role::kNewDestination);
   if (!even) {
     return fail(kCantOpenFile);
   }
-  File odd = File::open(odd_name, OpenMode::kCreate);
+  File odd = File::open(odd_name, Role::kNewDestination);
   if (!odd) {
     return fail(kCantCreateFile);
   }
   auto whole = block.span().first(2 * kLaneBlock);
   auto lane_a = block.span().subspan(2 * kLaneBlock, kLaneBlock);
   auto lane_b = block.span().subspan(3 * kLaneBlock, kLaneBlock);
-  BlockReader reader(image);
+  BlockReader reader(image, static_cast<uint64_t>(length));
   for (;;) {
     std::optional<std::span<uint8_t>> got = reader.next(whole);
     if (!got) {
