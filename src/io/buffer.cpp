@@ -3,11 +3,18 @@
 
 #include <new>
 
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+
 namespace bintool {
 namespace {
 
-// Page-aligned blocks: the system copies file data to and from them fastest.
-constexpr std::align_val_t kAlignment{4096};
+// Aligned to a huge page: the system copies file data to and from aligned
+// blocks fastest, and a large block (a whole source held in memory) is
+// faulted in 2 MiB at a time instead of 4 KiB, hundreds of times faster on
+// a virtual machine.
+constexpr std::align_val_t kAlignment{size_t{2} << 20};
 
 }  // namespace
 
@@ -21,6 +28,9 @@ Buffer Buffer::allocate(size_t size) {
       static_cast<uint8_t*>(::operator new[](size, kAlignment, std::nothrow)));
   if (buffer.data_) {
     buffer.size_ = size;
+#ifdef __linux__
+    madvise(buffer.data_.get(), size, MADV_HUGEPAGE);
+#endif
   }
   return buffer;
 }
