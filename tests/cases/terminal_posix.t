@@ -1,7 +1,6 @@
 On a terminal: a key (unechoed, no Enter) or a cursor key goes on at once, ESC
-ends the run, and so does a kill; the terminal is left as it was found. Ctrl-Z
-(where the kernel discards the stop) and a stop and go on keep single keys.
-Signals go to the one bintool each run starts, by its PID.
+ends the run, and so does a kill (by PID); the terminal is left as it was. Ctrl-Z
+(the kernel discards it here) and a stop and go on keep single keys.
 
   $ fill 70 61 > a; fill 70 62 > b; mkfifo keys; echo 'echo $$ > pid; exec $BINTOOL_RUNNER "$BINTOOL_BIN" C a b' > run
   $ script -qfec 'tty > pts; bash run; stty -a; bash run; stty -a' /dev/null < keys > shown & exec 3> keys
