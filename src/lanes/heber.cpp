@@ -39,16 +39,17 @@ int check(EpromSource& source, uint64_t length, bool whole) {
   return source.hold(std::move(copy)) ? kDone : fail(kCantReadFile);
 }
 
-// The destination blocks, and room for the source bytes of one.
+// Blocks for the destinations, and room for the source bytes of one.
 struct Blocks {
-  Buffer buffer = block_or_fail(4 * kBlockSize + 2);
+  Buffer buffer = block_or_fail(4 * kShuffleBlockSize + 2);
   std::span<uint8_t> out(int which) const {
-    return buffer.span().subspan(static_cast<size_t>(which) * kBlockSize,
-                                 kBlockSize);
+    return buffer.span().subspan(static_cast<size_t>(which) * kShuffleBlockSize,
+                                 kShuffleBlockSize);
   }
   Scratch scratch() const {
-    return {buffer.span().subspan(2 * kBlockSize, kBlockSize + 1),
-            buffer.span().subspan(3 * kBlockSize + 1, kBlockSize + 1)};
+    return {buffer.span().subspan(2 * kShuffleBlockSize, kShuffleBlockSize + 1),
+            buffer.span().subspan(3 * kShuffleBlockSize + 1,
+                                  kShuffleBlockSize + 1)};
   }
 };
 
@@ -60,8 +61,9 @@ struct Blocks {
 int write_program_by_words(File& file, uint64_t n, EpromSource& e1,
                            EpromSource& e2, const Blocks& blocks) {
   Scratch room = blocks.scratch();
-  for (uint64_t s = 0; s < n; s += kBlockSize) {
-    auto count = static_cast<size_t>(std::min<uint64_t>(kBlockSize, n - s));
+  for (uint64_t s = 0; s < n; s += kShuffleBlockSize) {
+    auto count =
+        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, n - s));
     auto a = room.a.first(count + 1);
     auto b = room.b.first(count + 1);
     if (!e1.fetch(s, a) || !e2.fetch(s, b)) {
@@ -127,9 +129,9 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
     return write_program_by_words(file, size, first, second, blocks);
   }
   auto join = board == Board::kProgram ? heber_program_join : heber_video_join;
-  for (uint64_t at = 0; at < 2 * size; at += kBlockSize) {
-    auto out = blocks.out(0).first(
-        static_cast<size_t>(std::min<uint64_t>(kBlockSize, 2 * size - at)));
+  for (uint64_t at = 0; at < 2 * size; at += kShuffleBlockSize) {
+    auto out = blocks.out(0).first(static_cast<size_t>(
+        std::min<uint64_t>(kShuffleBlockSize, 2 * size - at)));
     if (!join(first, second, size, at, out, blocks.scratch())) {
       return fail(kCantReadFile);
     }
@@ -171,9 +173,9 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   bool both = static_cast<bool>(second_eprom);
   auto split =
       board == Board::kProgram ? heber_program_split : heber_video_split;
-  for (uint64_t at = 0; at < size / 2; at += kBlockSize) {
-    auto count =
-        static_cast<size_t>(std::min<uint64_t>(kBlockSize, size / 2 - at));
+  for (uint64_t at = 0; at < size / 2; at += kShuffleBlockSize) {
+    auto count = static_cast<size_t>(
+        std::min<uint64_t>(kShuffleBlockSize, size / 2 - at));
     auto e1 = blocks.out(0).first(count);
     auto e2 = blocks.out(1).first(count);
     if (!split(image, size, at, e1, e2, blocks.scratch())) {

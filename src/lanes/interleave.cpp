@@ -13,7 +13,7 @@ namespace bintool {
 namespace {
 
 // Bytes of each lane per block; the image side of a block is twice that.
-constexpr size_t kLaneBlock = kBlockSize / 2;
+constexpr size_t kLaneBlock = kShuffleBlockSize / 2;
 
 }  // namespace
 
