@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "app/conventions.h"
 #include "app/dispatch.h"
+#include "app/standard_output.h"
 
 namespace bintool {
 

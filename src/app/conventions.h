@@ -1,10 +1,9 @@
-// Conventions every command handler shares: argument counts, messages and
-// how a run ends.
+// Conventions every command handler shares: argument counts, failure
+// messages and their results.
 #ifndef BINTOOL_APP_CONVENTIONS_H_
 #define BINTOOL_APP_CONVENTIONS_H_
 
-#include <string_view>
-
+#include "app/standard_output.h"
 #include "io/block_copy.h"
 #include "io/buffer.h"
 
@@ -13,25 +12,6 @@ namespace bintool {
 /// A handler's result: done, or failed after its message was printed.
 inline constexpr int kDone = 0;
 inline constexpr int kFailed = -1;
-
-/// Flushes standard output and ends the process with status 0: how every
-/// run ends, early or not. Defined alone in end_run.cpp, so that a fuzzing
-/// build can end a run without ending the process.
-[[noreturn]] void end_run();
-
-/// Writes `text` to standard output as it stands, NUL bytes included. When
-/// standard output fails, ends the run.
-void print(std::string_view text);
-
-/// Writes out what standard output holds; false when that fails, after
-/// output_failed has said why.
-bool flush_output();
-
-/// A write to standard output failed with `error` (an errno value): says
-/// "Can't write to file" on standard error, the one message the tool ever
-/// writes there, and only once, unless the reader has gone away (EPIPE),
-/// which is no failure anybody needs to hear of.
-void output_failed(int error);
 
 /// Checks the argument count before anything is touched: below `minimum`
 /// prints `message` and ends the run.

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/conventions.h"
+#include "app/standard_output.h"
 
 namespace bintool {
 

@@ -8,8 +8,8 @@
 #include <csignal>
 #endif
 
-#include "app/conventions.h"
 #include "app/dispatch.h"
+#include "app/standard_output.h"
 #include "io/file.h"
 
 int main(int argc, char* argv[]) {

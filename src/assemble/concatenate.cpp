@@ -13,11 +13,8 @@ namespace bintool {
 int BinaryTool::concatenate(int argc, char* argv[]) {
   require_args(argc, 4, kTooFewParams);
   const char* destination = argv[argc - 1];
-  // Creating the destination empties it, so it is created only once every
-  // source has opened (a named pipe once its writer has come), and never
-  // when it is a source itself. A source whose bytes come only once stays
-  // open from that check to its copy; a regular file is opened again for
-  // its copy, so any number of them join, whatever the limit on open files.
+  // The destination is emptied only once every source has opened. A pipe's
+  // bytes come once, so it stays open; files reopen, past any open limit.
   std::vector<File> held;
   for (int i = 2; i < argc - 1; ++i) {
     if (refuse_same_file(argv[i], destination)) {

@@ -4,6 +4,7 @@
 #include "app/binary_tool.h"
 #include "app/conventions.h"
 #include "app/messages.h"
+#include "inspect/signed_sum.h"
 #include "inspect/text_format.h"
 #include "io/block_reader.h"
 #include "io/buffer.h"

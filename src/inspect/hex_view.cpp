@@ -7,6 +7,7 @@
 #include "app/hex_arg.h"
 #include "app/messages.h"
 #include "inspect/text_format.h"
+#include "inspect/view_plan.h"
 #include "io/block_reader.h"
 #include "io/buffer.h"
 #include "io/file.h"

@@ -3,17 +3,15 @@
 
 #include <cstdio>
 
-#include "app/conventions.h"
 #include "app/messages.h"
+#include "app/standard_output.h"
 #include "inspect/console.h"
 
 namespace bintool {
 namespace {
 
-// Shows the prompt and waits for its key. The terminal is raw before the
-// prompt shows, so a key pressed at once is neither echoed nor kept waiting
-// for Enter. Nothing here ends the run, which would leave the terminal raw;
-// a prompt that cannot be written is answered as by ESC.
+// Raw before the prompt shows, so an early key is not echoed. Nothing here
+// ends the run (the terminal would stay raw): a failed prompt reads as ESC.
 int prompted_key() {
   RawKeyboard keyboard;
   std::fputs(kPausePrompt, stdout);

@@ -78,22 +78,6 @@ void append_view_offset(std::string& out, uint64_t offset) {
   out.append(": ");
 }
 
-ViewPlan plan_view(int64_t length, uint64_t address, int32_t rows) {
-  // Row counts from 0x8000000 on have never fitted a signed 32-bit count of
-  // bytes.
-  if (rows < 0 || rows >= 0x8000000) {
-    return {0, false, true};
-  }
-  auto start = static_cast<int64_t>(address);
-  if (length >= start + int64_t{rows} * 16) {
-    return {rows, false, false};
-  }
-  // Division truncates toward zero, as it always has: up to 16 bytes past
-  // the end still show one row, up to 31 none.
-  int64_t cut = (length - start) / 16 + 1;
-  return {std::max<int64_t>(cut, 0), true, cut < 0};
-}
-
 void append_view_cells(std::string& out, std::span<const uint8_t> bytes) {
   for (size_t i = 0; i < 16; ++i) {
     if (i < bytes.size()) {
@@ -134,35 +118,6 @@ void append_listing(std::string& out, std::span<const uint8_t> bytes) {
   for (; i < bytes.size(); ++i, p += 4) {
     std::memcpy(p, kItems[bytes[i]].data(), 4);
   }
-}
-
-uint32_t add_signed_bytes(uint32_t sum, std::span<const uint8_t> bytes) {
-  // Rows of 32 bytes summed into 16-bit lanes, 256 rows at a time (at most
-  // 256 * 128 in magnitude, so no lane overflows): a loop the compiler turns
-  // into wide vector adds. The rest goes byte by byte.
-  constexpr size_t kLanes = 32;
-  constexpr size_t kRows = 256;
-  const uint8_t* p = bytes.data();
-  size_t left = bytes.size();
-  int64_t total = 0;
-  while (left >= kLanes * kRows) {
-    int16_t lanes[kLanes] = {};
-    for (size_t row = 0; row < kRows; ++row) {
-      for (size_t lane = 0; lane < kLanes; ++lane) {
-        lanes[lane] = static_cast<int16_t>(
-            lanes[lane] + static_cast<int8_t>(p[row * kLanes + lane]));
-      }
-    }
-    for (int16_t lane : lanes) {
-      total += lane;
-    }
-    p += kLanes * kRows;
-    left -= kLanes * kRows;
-  }
-  for (size_t i = 0; i < left; ++i) {
-    total += static_cast<int8_t>(p[i]);
-  }
-  return sum + static_cast<uint32_t>(total);
 }
 
 std::string checksum_report(uint64_t length, uint32_t sum) {

@@ -26,20 +26,6 @@ void append_diff_line(std::string& out, uint64_t offset, uint8_t first,
 /// The offset column of a P row: five or more hex digits, ": ".
 void append_view_offset(std::string& out, uint64_t offset);
 
-/// What P prints for a file of `length` bytes from `address`, when `rows`
-/// rows were asked for (the decimal count read as a signed 32-bit value).
-struct ViewPlan {
-  int64_t rows;  // rows to print; with 0 only the offset column shows
-  bool warning;  // the window passes the end: the warning comes first
-  bool refused;  // print the refusal and end the run, no row
-};
-
-/// Negative counts and counts of 0x8000000 rows or more are refused. A
-/// window past the end is cut to end with the row that holds the end-of-file
-/// position (after the warning); one that starts 32 or more bytes past the
-/// end has no rows left at all and is refused after the warning.
-ViewPlan plan_view(int64_t length, uint64_t address, int32_t rows);
-
 /// The rest of a P row: 16 hex cells, two blanks, 16 character cells, "\n".
 /// `bytes` holds the row's bytes that exist (at most 16); cells past them
 /// print blank ("   " and " ") so every row keeps its width. Characters
@@ -49,9 +35,6 @@ void append_view_cells(std::string& out, std::span<const uint8_t> bytes);
 /// H's listing of `bytes`, which start a line: ">XX" each, then CR LF after
 /// every eighth item, "," after the others.
 void append_listing(std::string& out, std::span<const uint8_t> bytes);
-
-/// Adds `bytes` to `sum` as signed 8-bit values (0xFF adds -1), modulo 2^32.
-uint32_t add_signed_bytes(uint32_t sum, std::span<const uint8_t> bytes);
 
 /// K's report: "Length=3H (3 DEC)\nChecksum=       2 (2)-Checksum=0002",
 /// with no line end after the last digits.

@@ -53,11 +53,8 @@ struct Blocks {
   }
 };
 
-// The program image of two EPROMs of `n` bytes into a regular file, made
-// from the EPROMs' side: each block of them is read once, and its even and
-// odd words are written where they land. Made in the image's own order, as
-// a pipe needs it, every EPROM block is read twice, once for each quarter
-// it feeds.
+// The program image into a regular file, from the EPROMs' side: each EPROM
+// block is read once (in the image's order, as a pipe needs, twice).
 int write_program_by_words(File& file, uint64_t n, EpromSource& e1,
                            EpromSource& e2, const Blocks& blocks) {
   Scratch room = blocks.scratch();

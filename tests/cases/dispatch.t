@@ -1,6 +1,6 @@
 Transcripts: one bash session a file. "  $ " ("  > " goes on) is a command, its
 output follows indented two blanks, " (no-eol)" ends a line with no line end,
-and [N] is a status not 0. Helpers (rand, fill, slice, medium, skip): harness.cpp.
+and [N] is a status not 0. Helpers (rand, fill, slice, medium, skip): e2e/prelude.sh.
 
 The usage text names the program as it was called.
 

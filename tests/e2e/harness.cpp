@@ -19,33 +19,8 @@ namespace fs = std::filesystem;
 constexpr char kMark[] = "\n@@ bintool transcript @@ ";
 constexpr char kSkipped[] = "\n@@ bintool transcript skipped @@ ";
 
-// What every session starts with: `bintool`, bytes to work on, and a
-// watchdog that ends the whole session (it leads a process group of its
-// own) when no command has ended for $BINTOOL_TIMEOUT seconds (20),
-// wherever one hangs.
-constexpr char kPrelude[] =
-    R"(bintool() { $BINTOOL_RUNNER "$BINTOOL_BIN" "$@"; }
-export -f bintool && export SHELL=/bin/bash
-# N seeded random bytes (N hex), N copies of byte HH, bytes [AT, AT+N).
-rand() { perl -e 'srand $ARGV[1]; print map { chr int rand 256 } 1 .. hex $ARGV[0]' "$@"; }
-fill() { perl -e 'print chr(hex $ARGV[1]) x hex $ARGV[0]' "$@"; }
-slice() { tail -c +$((0x$2 + 1)) "$1" | head -c $((0x$3)); }
-# Moves files onto a medium at m/ whose reads fail from byte 0x1000 on.
-medium() {
-  mkdir -p .medium m && mv "$@" .medium/
-  /usr/bin/python3 "$FAILING_FS" .medium m 4096 >/dev/null 2>&1 &
-  for i in $(seq 1000); do [ -e "m/$1" ] && break; sleep 0.01; done
-}
-# Ends the session as skipped, for what this machine cannot do.
-skip() { printf '\n@@ bintool transcript skipped @@ %s\n' "$*"; exit 0; }
-beat=$PWD/.beat && touch $beat
-while sleep 1; do
-  [ $(($(date +%s) - $(stat -c %Y $beat))) -lt ${BINTOOL_TIMEOUT:-20} ] && continue
-  printf '\n@@ bintool transcript hung @@\n'; kill -KILL -$$
-done </dev/null 2>/dev/null & disown
-trap '[ -d m ] && fusermount -u m; kill -KILL -$$' EXIT
-)";
 constexpr char kHung[] = "\n@@ bintool transcript hung @@";
+constexpr char kDone[] = "\n@@ bintool transcript done @@";
 
 }  // namespace
 
@@ -118,11 +93,12 @@ void run_session(const std::string& name,
   ASSERT_FALSE(commands.empty()) << name;
   std::string dir = (fs::temp_directory_path() / "bintool-XXXXXX").string();
   ASSERT_NE(mkdtemp(dir.data()), nullptr);
-  std::string script = kPrelude;
+  std::string script = "source " BINTOOL_PRELUDE "\n";
   for (const Command& command : commands) {
     script += command.text +
               "\nprintf '\\n@@ bintool transcript @@ %s\\n' $?; touch $beat\n";
   }
+  script += "finish\n";
   std::ofstream(dir + ".sh") << script;
   // $BINTOOL_RUNNER (an emulator) goes to the session as it is.
   setenv("BINTOOL_BIN", binary_under_test().c_str(), 1);
@@ -150,8 +126,15 @@ void run_session(const std::string& name,
     ASSERT_LT(mark, out.find(kHung))
         << where << "\nstill running at its time limit";
     if (size_t skipped = out.find(kSkipped, at); skipped < mark) {
+      std::string not_run;
+      for (const Command& rest : commands) {
+        if (rest.line > command.line) {
+          not_run += " " + std::to_string(rest.line);
+        }
+      }
       GTEST_SKIP() << where << ": "
-                   << out.substr(skipped + std::strlen(kSkipped));
+                   << out.substr(skipped + std::strlen(kSkipped))
+                   << "lines not run:" << not_run;
     }
     size_t from = std::min(mark + std::strlen(kMark), out.size());
     size_t end = std::min(out.find('\n', from), out.size());
@@ -164,6 +147,8 @@ void run_session(const std::string& name,
         << where;
     at = std::min(end + 1, out.size());
   }
+  EXPECT_NE(out.find(kDone, at), std::string::npos)
+      << name << ": a background job was still running at its time limit";
 }
 
 }  // namespace bintool::test

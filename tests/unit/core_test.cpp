@@ -5,7 +5,9 @@
 
 #include "app/hex_arg.h"
 #include "inspect/pattern.h"
+#include "inspect/signed_sum.h"
 #include "inspect/text_format.h"
+#include "inspect/view_plan.h"
 #include "lanes/heber_layout.h"
 
 namespace bintool {

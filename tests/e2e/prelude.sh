@@ -1,0 +1,34 @@
+# What every transcript session starts with (the harness sources it):
+# `bintool`, helpers to make bytes, a failing medium, and a watchdog.
+# shellcheck shell=bash
+bintool() { $BINTOOL_RUNNER "$BINTOOL_BIN" "$@"; }
+export -f bintool && export SHELL=/bin/bash
+# N seeded random bytes (N hex), N copies of byte HH, bytes [AT, AT+N).
+rand() { perl -e 'srand $ARGV[1]; print map { chr int rand 256 } 1 .. hex $ARGV[0]' "$@"; }
+fill() { perl -e 'print chr(hex $ARGV[1]) x hex $ARGV[0]' "$@"; }
+slice() { tail -c +$((0x$2 + 1)) "$1" | head -c $((0x$3)); }
+# Moves files onto a medium at m/ whose reads fail from byte 0x1000 on.
+medium() {
+  mkdir -p .medium m && mv "$@" .medium/
+  /usr/bin/python3 "$FAILING_FS" .medium m 4096 >/dev/null 2>&1 &
+  for _ in $(seq 1000); do [ -e "m/$1" ] && break; sleep 0.01; done
+}
+# Ends the session as skipped, for what this machine cannot do.
+skip() { printf '\n@@ bintool transcript skipped @@ %s\n' "$*"; exit 0; }
+# The session leads a process group of its own: when no command has ended
+# for $BINTOOL_TIMEOUT seconds (20), wherever one hangs, the watchdog ends
+# that group, and so everything the session started, and nothing else.
+beat=$PWD/.beat && touch "$beat"
+while sleep 1; do
+  [ $(($(date +%s) - $(stat -c %Y "$beat"))) -lt "${BINTOOL_TIMEOUT:-20}" ] && continue
+  printf '\n@@ bintool transcript hung @@\n'
+  kill -KILL -$$
+done </dev/null 2>/dev/null &
+disown
+# The medium goes before the session waits for its background jobs.
+finish() {
+  if [ -d m ]; then fusermount -u m && rmdir m; fi
+  wait
+  printf '\n@@ bintool transcript done @@\n'
+}
+trap 'if [ -d m ]; then fusermount -u m; fi; kill -KILL -$$' EXIT
