@@ -42,8 +42,7 @@ A pipe takes the HEBER program image in its own order.
 
   $ rand 402 3 > e1; rand 402 4 > e2; bintool 1 e1 e2 m && bintool 1 e1 e2 /dev/stdout | cmp - m && rm e1 e2 m
 
-Devices are measured, and nothing is read past their length: /dev/null and
-/dev/zero hold no bytes (a fault would fill the disk, hence the limit).
+Devices are read to their measured length: /dev/null and /dev/zero hold none.
 
   $ bintool K /dev/null; echo; bintool L /dev/null n; bintool C /dev/null n; wc -c < n
   Length=0H (0 DEC)
@@ -73,18 +72,16 @@ and says so once on standard error; a reader that has gone is no failure.
   keys
   1024
 
-L reads a named pipe as cat does: it waits for the writer, early or late, and
-reads to the writer's end; regular files are opened again for their copy, so
-more of them than the open-file limit join.
+L waits for a named pipe's writer, early or late, as cat does; files reopen,
+so more of them than the open-file limit join.
 
   $ for d in 0 0.3; do (sleep $d; printf "$d," > p) & sleep 0.15; bintool L p f pout; wait $!; cat pout; done
   0,abcd0.3,abcd (no-eol)
   $ for i in $(seq 40); do printf "$i," > s$i; done; (ulimit -n 20; bintool L $(seq -f s%g 40) all); cat all
   1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31,32,33,34,35,36,37,38,39,40, (no-eol)
 
-A pipe as a destination: a reader that leaves ends every writing command at
-once (unheard where it is standard output); a named pipe waits for a late
-reader, who gets every byte.
+A reader that leaves ends every writing command at once (unheard on standard
+output); a named pipe as a destination waits for a late reader.
 
   $ for c in "L big @" "R big @ x" "I big @" "S big big @" "O big @ x" "1 big big @" "2 big @ x" "3 big big @" "4 big @ x"; do
   >   bintool ${c/@//dev/stdout} | head -c 4; echo " ${PIPESTATUS[0]}"; done | uniq -c
@@ -92,8 +89,7 @@ reader, who gets every byte.
   $ mkfifo q; (sleep 0.3; cat q > got) & bintool L big q; wait $!; cmp got big; (head -c 10 q > /dev/null) & bintool 2 big q x; wait $!
   Can't write to file
 
-A closed standard input is no keyboard, and no file takes its place: every
-page goes on, and the files stay in step.
+A closed standard input is no keyboard, and no file takes its place.
 
   $ fill 1000 41 > a4; fill 1000 42 > b4; bintool C a4 b4 <&- | grep -c '<>'; bintool T a4 41 <&- | grep -o '[0-9]*-[0-9A-F]*' | tail -n 1
   4096

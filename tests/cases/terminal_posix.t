@@ -4,11 +4,10 @@ ends the run, and so does a kill (by PID); the terminal is left as it was. Ctrl-
 
   $ fill 70 61 > a; fill 70 62 > b; mkfifo keys; echo 'echo $$ > pid; exec $BINTOOL_RUNNER "$BINTOOL_BIN" C a b' > run
   $ script -qfec 'tty > pts; bash run; stty -a; bash run; stty -a' /dev/null < keys > shown & exec 3> keys
-  $ upto() { for i in $(seq 500); do [ $(grep -c -- "$2" shown) -ge $1 ] && return; sleep 0.01; done; echo "no $2"; }
+  $ upto() { for i in $(seq 500); do [ $(grep -c -- "$2" shown) -ge $1 ] && return; sleep 0.01; done; echo "no $2"; }; raw() { for i in $(seq 500); do stty -F $(cat pts) -a | grep -q -- -icanon && return; sleep 0.01; done; echo cooked; }
   $ upto 1 Pritisni; printf x >&3; upto 2 Pritisni; printf '\e[A' >&3; upto 3 Pritisni
   $ kill -TSTP $(cat pid); sleep 0.2; printf x >&3; upto 4 Pritisni; stty -F $(cat pts) -a | grep -o -e ' -*icanon' -e ' -*echo ' | tr -d '\n'
    -icanon -echo  (no-eol)
-  $ raw() { for i in $(seq 500); do stty -F $(cat pts) -a | grep -q -- -icanon && return; sleep 0.01; done; echo cooked; }
   $ kill -STOP $(cat pid); stty -F $(cat pts) icanon echo; kill -CONT $(cat pid); raw; printf '\e' >&3
   $ upto 5 Pritisni; kill -TERM $(cat pid); upto 2 icanon
   $ exec 3>&-; wait; tr -d '\r' < shown | grep -c -e '<>' -e 'prekid ...$'
@@ -17,8 +16,7 @@ ends the run, and so does a kill (by PID); the terminal is left as it was. Ctrl-
         2  echo 
         2  icanon
 
-A terminal that cannot see the prompt (output to a pipe) is not waited for;
-the prompt is written all the same.
+Output to a pipe: the prompt is written, and nothing waits for its key.
 
   $ mkfifo silent; exec 4<> silent
   $ timeout 3 script -qec "bintool C a b | grep -c -e '<>' -e 'prekid ...\$'" /dev/null < silent | tr -d '\r'

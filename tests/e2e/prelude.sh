@@ -1,5 +1,4 @@
-# What every transcript session starts with (the harness sources it):
-# `bintool`, helpers to make bytes, a failing medium, and a watchdog.
+# What every transcript session starts with (the harness sources it).
 # shellcheck shell=bash
 bintool() { $BINTOOL_RUNNER "$BINTOOL_BIN" "$@"; }
 export -f bintool && export SHELL=/bin/bash
@@ -15,9 +14,8 @@ medium() {
 }
 # Ends the session as skipped, for what this machine cannot do.
 skip() { printf '\n@@ bintool transcript skipped @@ %s\n' "$*"; exit 0; }
-# The session leads a process group of its own: when no command has ended
-# for $BINTOOL_TIMEOUT seconds (20), wherever one hangs, the watchdog ends
-# that group, and so everything the session started, and nothing else.
+# When no command has ended for $BINTOOL_TIMEOUT seconds, the watchdog ends
+# the session's own process group: all it started, and nothing else.
 beat=$PWD/.beat && touch "$beat"
 while sleep 1; do
   [ $(($(date +%s) - $(stat -c %Y "$beat"))) -lt "${BINTOOL_TIMEOUT:-20}" ] && continue
@@ -25,10 +23,6 @@ while sleep 1; do
   kill -KILL -$$
 done </dev/null 2>/dev/null &
 disown
-# The medium goes before the session waits for its background jobs.
-finish() {
-  if [ -d m ]; then fusermount -u m && rmdir m; fi
-  wait
-  printf '\n@@ bintool transcript done @@\n'
-}
+# After the last command: no medium, and every background job ended.
+finish() { if [ -d m ]; then fusermount -u m && rmdir m; fi; wait; printf '\n@@ bintool transcript done @@\n'; }
 trap 'if [ -d m ]; then fusermount -u m; fi; kill -KILL -$$' EXIT

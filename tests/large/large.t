@@ -42,8 +42,7 @@ sparsely to an address past 4 GiB.
   4294967296
   0001-FFFFFFFF     
 
-1 to 4 across many blocks of the tool's own size, with odd quarters
-(EPROMs of 300002H bytes): there and back, and 1 into a pipe as into a file.
+1 to 4 over many blocks, odd quarters (300002H): there and back, 1 into a pipe.
 
   $ rand 300002 1 > e1; rand 300002 2 > e2; for c in 1,2 3,4; do bintool ${c%,*} e1 e2 m && bintool ${c#*,} m x1 x2 && cmp x1 e1 && cmp x2 e2; done
   $ bintool 1 e1 e2 m && bintool 1 e1 e2 /dev/stdout | cmp - m && bintool O m a b && bintool S a b s && cmp s m
