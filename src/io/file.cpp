@@ -223,6 +223,14 @@ bool File::write_at(uint64_t at, std::span<const uint8_t> bytes) {
          }) == bytes.size();
 }
 
+bool File::truncate(uint64_t size) {
+#ifdef _WIN32
+  return _chsize_s(fd_, static_cast<int64_t>(size)) == 0;
+#else
+  return ftruncate(fd_, static_cast<off_t>(size)) == 0;
+#endif
+}
+
 bool File::seek(uint64_t offset) {
   // An offset past INT64_MAX turns negative, which the system refuses.
   return seek_to(fd_, static_cast<int64_t>(offset), SEEK_SET) >= 0;

@@ -61,6 +61,9 @@ class File {
   /// The same at offset `at`, whatever the position.
   bool write_at(uint64_t at, std::span<const uint8_t> bytes);
 
+  /// Cuts the file to `size` bytes; false when the system refuses.
+  bool truncate(uint64_t size);
+
   /// Moves to `offset` from the start; positions past the end are valid.
   /// False when the system refuses (a pipe, an offset past INT64_MAX).
   bool seek(uint64_t offset);

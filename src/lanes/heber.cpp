@@ -19,26 +19,6 @@ constexpr int64_t kLargestBuffer = INT32_MAX;
 
 enum class Board { kProgram, kVideo };
 
-// kDone, or kFailed after the message: `source` did not open, delivers no
-// byte at all, or, when it is also a destination and so read whole before
-// that is created, no memory can be had for it or its read failed.
-int check(EpromSource& source, uint64_t length, bool whole) {
-  if (!source) {
-    return fail(kCantOpenFile);
-  }
-  if (!source.delivers()) {
-    return fail(kCantReadFile);
-  }
-  if (!whole) {
-    return kDone;
-  }
-  Buffer copy = block_or_fail(length);
-  if (!copy) {
-    return kFailed;
-  }
-  return source.hold(std::move(copy)) ? kDone : fail(kCantReadFile);
-}
-
 // Blocks for the destinations, and room for the source bytes of one.
 struct Blocks {
   Buffer buffer = block_or_fail(4 * kShuffleBlockSize + 2);
@@ -53,12 +33,50 @@ struct Blocks {
   }
 };
 
+// kDone, or kFailed after the message: `source` did not open or delivers no
+// byte at all. A source that is also the destination is read through first,
+// so that a read error is said before any of it is overwritten.
+int check(EpromSource& source, uint64_t length, bool in_place,
+          const Blocks& blocks) {
+  if (!source) {
+    return fail(kCantOpenFile);
+  }
+  if (!source.delivers()) {
+    return fail(kCantReadFile);
+  }
+  for (uint64_t at = 0; in_place && at < length; at += kShuffleBlockSize) {
+    auto room = blocks.out(0).first(static_cast<size_t>(
+        std::min<uint64_t>(kShuffleBlockSize, length - at)));
+    if (!source.fetch(at, room)) {
+      return fail(kCantReadFile);
+    }
+  }
+  return kDone;
+}
+
+// A destination that is also a source is written in place, never emptied:
+// the orders below read every source byte before its place is written.
+File open_destination(const char* name, bool in_place) {
+  return File::open(name, in_place ? Role::kInPlace : Role::kNewDestination);
+}
+
+// Where block i of those that cover `size` bytes starts, last first when
+// `backwards`.
+uint64_t block_at(uint64_t i, uint64_t size, bool backwards) {
+  uint64_t last = (size - 1) / kShuffleBlockSize;
+  return (backwards ? last - i : i) * kShuffleBlockSize;
+}
+
 // The program image into a regular file, from the EPROMs' side: each EPROM
-// block is read once (in the image's order, as a pipe needs, twice).
+// block is read once (in the image's order, as a pipe needs, twice). In
+// place, the last block goes first: a block writes its own bytes and, from
+// Q on, only bytes past the EPROM or of blocks already read.
 int write_program_by_words(File& file, uint64_t n, EpromSource& e1,
-                           EpromSource& e2, const Blocks& blocks) {
+                           EpromSource& e2, const Blocks& blocks,
+                           bool in_place) {
   Scratch room = blocks.scratch();
-  for (uint64_t s = 0; s < n; s += kShuffleBlockSize) {
+  for (uint64_t i = 0; i * kShuffleBlockSize < n; ++i) {
+    uint64_t s = block_at(i, n, in_place);
     auto count =
         static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, n - s));
     auto a = room.a.first(count + 1);
@@ -110,29 +128,35 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!blocks.buffer) {
     return kFailed;
   }
+  bool first_in_place = same_file(argv[2], argv[4]);
+  bool second_in_place = same_file(argv[3], argv[4]);
   EpromSource first(argv[2], size);
-  if (check(first, size, same_file(argv[2], argv[4])) != kDone) {
+  if (check(first, size, first_in_place, blocks) != kDone) {
     return kFailed;
   }
   EpromSource second(argv[3], size);
-  if (check(second, size, same_file(argv[3], argv[4])) != kDone) {
+  if (check(second, size, second_in_place, blocks) != kDone) {
     return kFailed;
   }
-  File file = File::open(argv[4], Role::kNewDestination);
+  bool in_place = first_in_place || second_in_place;
+  File file = open_destination(argv[4], in_place);
   if (!file) {
     return fail(kCantCreateFile);
   }
   if (board == Board::kProgram && file.regular()) {
-    return write_program_by_words(file, size, first, second, blocks);
+    return write_program_by_words(file, size, first, second, blocks, in_place);
   }
+  // In place (the video board), the last block goes first: each block
+  // reads EPROM bytes at or past its own offset in the image.
   auto join = board == Board::kProgram ? heber_program_join : heber_video_join;
-  for (uint64_t at = 0; at < 2 * size; at += kShuffleBlockSize) {
+  for (uint64_t i = 0; i * kShuffleBlockSize < 2 * size; ++i) {
+    uint64_t at = block_at(i, 2 * size, in_place);
     auto out = blocks.out(0).first(static_cast<size_t>(
         std::min<uint64_t>(kShuffleBlockSize, 2 * size - at)));
     if (!join(first, second, size, at, out, blocks.scratch())) {
       return fail(kCantReadFile);
     }
-    if (!file.write(out)) {
+    if (!(in_place ? file.write_at(at, out) : file.write(out))) {
       return fail(kCantWriteToFile);
     }
   }
@@ -153,36 +177,64 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!blocks.buffer) {
     return kFailed;
   }
+  bool first_in_place = same_file(argv[2], argv[3]);
+  bool second_in_place = same_file(argv[2], argv[4]);
   EpromSource image(argv[2], size);
-  if (check(image, size,
-            same_file(argv[2], argv[3]) || same_file(argv[2], argv[4])) !=
-      kDone) {
+  if (check(image, size, first_in_place || second_in_place, blocks) != kDone) {
     return kFailed;
   }
-  File first_eprom = File::open(argv[3], Role::kNewDestination);
+  File first_eprom = open_destination(argv[3], first_in_place);
   if (!first_eprom) {
     return fail(kCantCreateFile);
   }
-  // Both EPROMs are written in one pass, each byte of the image read once.
-  // When the second cannot be created, the first is still made whole before
-  // that is said.
-  File second_eprom = File::open(argv[4], Role::kNewDestination);
+  // Both EPROMs are written in one pass, each byte of the image read once;
+  // in place too, since a block reads image bytes at or past its own offset
+  // (but for the last). When the second cannot be created, the first is
+  // still made whole before that is said.
+  File second_eprom = open_destination(argv[4], second_in_place);
   bool both = static_cast<bool>(second_eprom);
   auto split =
       board == Board::kProgram ? heber_program_split : heber_video_split;
-  for (uint64_t at = 0; at < size / 2; at += kShuffleBlockSize) {
-    auto count = static_cast<size_t>(
-        std::min<uint64_t>(kShuffleBlockSize, size / 2 - at));
+  auto write = [&](std::span<const uint8_t> e1, std::span<const uint8_t> e2) {
+    return first_eprom.write(e1) && (!both || second_eprom.write(e2));
+  };
+  // In place, the last block is made first and written last: of an image of
+  // no multiple of 4 bytes it reads bytes that the blocks before overwrite.
+  uint64_t h = size / 2;
+  uint64_t end = first_in_place || second_in_place ? block_at(0, h, true) : h;
+  Buffer last;
+  std::span<uint8_t> last_e1;
+  std::span<uint8_t> last_e2;
+  if (end < h) {
+    last = block_or_fail(2 * kShuffleBlockSize);
+    if (!last) {
+      return kFailed;
+    }
+    last_e1 = last.span().first(static_cast<size_t>(h - end));
+    last_e2 = last.span().subspan(kShuffleBlockSize, last_e1.size());
+    if (!split(image, size, end, last_e1, last_e2, blocks.scratch())) {
+      return fail(kCantReadFile);
+    }
+  }
+  for (uint64_t at = 0; at < end; at += kShuffleBlockSize) {
+    auto count =
+        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, end - at));
     auto e1 = blocks.out(0).first(count);
     auto e2 = blocks.out(1).first(count);
     if (!split(image, size, at, e1, e2, blocks.scratch())) {
       return fail(kCantReadFile);
     }
-    if (!first_eprom.write(e1) || (both && !second_eprom.write(e2))) {
+    if (!write(e1, e2)) {
       return fail(kCantWriteToFile);
     }
   }
-  if (!first_eprom.close() || !second_eprom.close()) {
+  if (!write(last_e1, last_e2)) {
+    return fail(kCantWriteToFile);
+  }
+  // An EPROM written over its image is cut to its own length.
+  if ((first_in_place && !first_eprom.truncate(size / 2)) ||
+      (second_in_place && both && !second_eprom.truncate(size / 2)) ||
+      !first_eprom.close() || !second_eprom.close()) {
     return fail(kCantWriteToFile);
   }
   return both ? kDone : fail(kCantCreateFile);

@@ -2,7 +2,6 @@
 #include "lanes/heber_layout.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "lanes/lane_layout.h"
 
@@ -36,17 +35,6 @@ EpromSource::EpromSource(std::span<const uint8_t> bytes)
 bool EpromSource::delivers() {
   uint8_t probe[1];
   return file_.read_at(0, probe).value_or(0) == 1;
-}
-
-bool EpromSource::hold(Buffer copy) {
-  if (!fetch(0, copy.span())) {
-    return false;
-  }
-  copy_ = std::move(copy);
-  bytes_ = copy_.span();
-  in_memory_ = true;
-  file_.close();
-  return true;
 }
 
 bool EpromSource::fetch(uint64_t at, std::span<uint8_t> into) {

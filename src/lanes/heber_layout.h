@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <span>
 
-#include "io/buffer.h"
 #include "io/file.h"
 
 namespace bintool {
@@ -47,17 +46,12 @@ class EpromSource {
   /// False when the file delivers no byte at all, or fails to.
   bool delivers();
 
-  /// Reads the whole file into `copy` (length bytes), closes it and reads
-  /// the copy from then on. False after a read error.
-  bool hold(Buffer copy);
-
   /// Fills `into` with bytes [at, at + into.size()). False after a read
   /// error.
   bool fetch(uint64_t at, std::span<uint8_t> into);
 
  private:
   File file_;
-  Buffer copy_;
   std::span<const uint8_t> bytes_;
   uint64_t length_;
   bool in_memory_ = false;

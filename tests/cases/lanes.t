@@ -56,6 +56,12 @@ S and O failures leave the old image, and a lane made before the failure.
    a0 a0 a1 a1 a2 a2 a3 a3 a1 a0 a3 a2 b1 b0 b3 b2
    05 04 07 06 01 00 03 02 00 02 04 06 01 03 05 07
 
+In place over many blocks, odd quarters and odd lengths: the bytes of new files.
+
+  $ rand 1402 3 > f1; rand 1402 4 > f2; rand 2806 5 > g; for c in 1 3; do
+  >   bintool $c f1 f2 new && cp f1 t && bintool $c t f2 t && cp f2 u && bintool $c f1 u u && cmp t new && cmp u new; done
+  $ for c in 2 4; do bintool $c g v w && cp g t && bintool $c t t w2 && cp g u && bintool $c u v2 u && cmp t v && cmp w2 w && cmp u w && cmp v2 v; done; rm f1 f2 g new t u v w v2 w2
+
 Two destinations of one name keep the second EPROM.
 
   $ printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m8; bintool 2 m8 x8 x8 && bintool 4 m8 y8 y8 && od -An -tx1 x8 y8; rm m8 x8 y8
