@@ -112,7 +112,7 @@ bool heber_video_join(EpromSource& e1, EpromSource& e2, uint64_t n,
     bool lower = j < n;
     uint64_t i = lower ? j : j - n;
     auto count = static_cast<size_t>(std::min<uint64_t>(out.size() - o, n - i));
-    auto from = scratch.a.first(count + count % 2);
+    auto from = scratch.a.first(count);
     if (!(lower ? e2 : e1).fetch(i, from)) {
       return false;
     }

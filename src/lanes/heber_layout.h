@@ -83,7 +83,7 @@ bool heber_program_split(EpromSource& image, uint64_t length, uint64_t first,
                          Scratch scratch);
 
 /// Bytes [first, first + out.size()) of the video image of two EPROMs of `n`
-/// bytes each (n even; `first` even). False after a read error.
+/// bytes each (n, `first` and out.size() even). False after a read error.
 bool heber_video_join(EpromSource& e1, EpromSource& e2, uint64_t n,
                       uint64_t first, std::span<uint8_t> out, Scratch scratch);
 

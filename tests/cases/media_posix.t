@@ -20,7 +20,8 @@ printed or written before it; nothing is made from bytes not read.
   Can't read file
   000020 - 00 <> 01
   Can't read file
-  $ bintool 1 m/f g x; bintool 2 m/f x y; bintool 3 g m/f x; bintool 4 m/f x y; echo *
+  $ bintool 1 m/f g x; bintool 2 m/f x y; bintool 3 g m/f x; bintool 4 m/f x y; bintool 2 m/f m/f y2; echo *
+  Can't read file
   Can't read file
   Can't read file
   Can't read file
