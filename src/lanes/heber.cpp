@@ -13,8 +13,8 @@
 namespace bintool {
 namespace {
 
-// Buffer sizes have always been signed 32-bit counts; a larger image is
-// refused as memory that cannot be had.
+// Images of 2 GiB or more have always been refused as memory that cannot be
+// had (buffer sizes were signed 32-bit counts); scripts may rely on that.
 constexpr int64_t kLargestBuffer = INT32_MAX;
 
 enum class Board { kProgram, kVideo };
@@ -179,8 +179,9 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   }
   bool first_in_place = same_file(argv[2], argv[3]);
   bool second_in_place = same_file(argv[2], argv[4]);
+  bool in_place = first_in_place || second_in_place;
   EpromSource image(argv[2], size);
-  if (check(image, size, first_in_place || second_in_place, blocks) != kDone) {
+  if (check(image, size, in_place, blocks) != kDone) {
     return kFailed;
   }
   File first_eprom = open_destination(argv[3], first_in_place);
@@ -201,7 +202,7 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   // In place, the last block is made first and written last: of an image of
   // no multiple of 4 bytes it reads bytes that the blocks before overwrite.
   uint64_t h = size / 2;
-  uint64_t end = first_in_place || second_in_place ? block_at(0, h, true) : h;
+  uint64_t end = in_place && h > 0 ? block_at(0, h, true) : h;
   Buffer last;
   std::span<uint8_t> last_e1;
   std::span<uint8_t> last_e2;
@@ -232,8 +233,8 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
     return fail(kCantWriteToFile);
   }
   // An EPROM written over its image is cut to its own length.
-  if ((first_in_place && !first_eprom.truncate(size / 2)) ||
-      (second_in_place && both && !second_eprom.truncate(size / 2)) ||
+  if ((first_in_place && !first_eprom.truncate(h)) ||
+      (second_in_place && both && !second_eprom.truncate(h)) ||
       !first_eprom.close() || !second_eprom.close()) {
     return fail(kCantWriteToFile);
   }

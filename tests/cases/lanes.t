@@ -73,14 +73,14 @@ Two destinations of one name keep the second EPROM.
   Files are not the same size
   Can't open file
   Files are not the same size
-  $ bintool 3 missing other m2; bintool 1 odd odd m2; bintool 2 missing x y; printf 1 > one; bintool 1 one one m2; bintool 3 one one m2; bintool 2 one p q; bintool 4 one r s; wc -c p q r s | tr -s ' \n' ' '; rm one p q r s
+  $ bintool 3 missing other m2; bintool 1 odd odd m2; bintool 2 missing x y; printf 1 > one; bintool 1 one one m2; bintool 3 one one m2; bintool 2 one p q; bintool 4 one r s; (ulimit -f 10; bintool 2 one one one); wc -c p q r s one | tr -s ' \n' ' '; rm one p q r s
   Can't open file
   Can't open file
   Files must have an even length
   Can't open file
   Files must have an even length
   Files must have an even length
-  0 p 0 q 0 r 0 s 0 total  (no-eol)
+  0 p 0 q 0 r 0 s 0 one 0 total  (no-eol)
   $ bintool 4 odd x dir/; cat x; bintool 2 m y no/y; od -An -tx1 y
   Can't create file
   cCan't create file
