@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Times every bintool job against a general-purpose tool doing the same work,
 # in one run: both run alternately, RUNS times each after one warm-up round,
-# and the table shows the medians, the throughput, the ratio bintool/peer and
-# the peak memory of each. Every job's output is checked before it is timed.
+# and the table shows the medians, the throughput, the median of the ratios
+# bintool/peer of each pair of runs, and the peak memory of each. Every job's
+# output is checked before it is timed.
 #
 #   bash bench/run.sh            (RUNS=5, data in bench/data, about 2.5 GB)
 set -euo pipefail
@@ -167,13 +168,17 @@ for i in "${!JOBS[@]}"; do
   "${CHECKS[$i]}"
   ours=()
   theirs=()
+  ratios=()
   for ((run = 0; run < RUNS; run++)); do
     ours+=("$(seconds "$mine" "$outputs")")
     theirs+=("$(seconds "$peer" "$outputs")")
+    ratios+=("$(awk -v a="${ours[-1]}" -v b="${theirs[-1]}" 'BEGIN { print a / b }')")
   done
   a=$(median "${ours[@]}")
   b=$(median "${theirs[@]}")
-  ratio=$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.2f", a / b }')
+  # Each run's ratio is taken against the peer's run beside it, so a drift in
+  # the machine's speed during the job moves both sides alike.
+  ratio=$(printf '%.2f' "$(median "${ratios[@]}")")
   if [[ $target != - ]] && awk -v r="$ratio" -v t="$target" 'BEGIN { exit !(r > t) }'; then
     missed=$((missed + 1))
   fi
