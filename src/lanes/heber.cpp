@@ -36,20 +36,15 @@ struct Blocks {
 // kDone, or kFailed after the message: `source` did not open or delivers no
 // byte at all. A source that is also the destination is read through first,
 // so that a read error is said before any of it is overwritten.
-int check(EpromSource& source, uint64_t length, bool in_place,
-          const Blocks& blocks) {
+int check(EpromSource& source, bool in_place, const Blocks& blocks) {
   if (!source) {
     return fail(kCantOpenFile);
   }
   if (!source.delivers()) {
     return fail(kCantReadFile);
   }
-  for (uint64_t at = 0; in_place && at < length; at += kShuffleBlockSize) {
-    auto room = blocks.out(0).first(static_cast<size_t>(
-        std::min<uint64_t>(kShuffleBlockSize, length - at)));
-    if (!source.fetch(at, room)) {
-      return fail(kCantReadFile);
-    }
+  if (in_place && !source.read_through(blocks.out(0))) {
+    return fail(kCantReadFile);
   }
   return kDone;
 }
@@ -131,11 +126,11 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
   bool first_in_place = same_file(argv[2], argv[4]);
   bool second_in_place = same_file(argv[3], argv[4]);
   EpromSource first(argv[2], size);
-  if (check(first, size, first_in_place, blocks) != kDone) {
+  if (check(first, first_in_place, blocks) != kDone) {
     return kFailed;
   }
   EpromSource second(argv[3], size);
-  if (check(second, size, second_in_place, blocks) != kDone) {
+  if (check(second, second_in_place, blocks) != kDone) {
     return kFailed;
   }
   bool in_place = first_in_place || second_in_place;
@@ -181,7 +176,7 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   bool second_in_place = same_file(argv[2], argv[4]);
   bool in_place = first_in_place || second_in_place;
   EpromSource image(argv[2], size);
-  if (check(image, size, in_place, blocks) != kDone) {
+  if (check(image, in_place, blocks) != kDone) {
     return kFailed;
   }
   File first_eprom = open_destination(argv[3], first_in_place);

@@ -46,6 +46,10 @@ class EpromSource {
   /// False when the file delivers no byte at all, or fails to.
   bool delivers();
 
+  /// Reads every byte of the measured length once, keeping none (they pass
+  /// through `room`): false after a read error.
+  bool read_through(std::span<uint8_t> room);
+
   /// Fills `into` with bytes [at, at + into.size()). False after a read
   /// error.
   bool fetch(uint64_t at, std::span<uint8_t> into);
