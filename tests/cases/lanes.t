@@ -58,9 +58,10 @@ S and O failures leave the old image, and a lane made before the failure.
 
 In place over many blocks, odd quarters and odd lengths: the bytes of new files.
 
-  $ rand 1402 3 > f1; rand 1402 4 > f2; rand 2806 5 > g; for c in 1 3; do
-  >   bintool $c f1 f2 new && cp f1 t && bintool $c t f2 t && cp f2 u && bintool $c f1 u u && cmp t new && cmp u new; done
-  $ for c in 2 4; do bintool $c g v w && cp g t && bintool $c t t w2 && cp g u && bintool $c u v2 u && cmp t v && cmp w2 w && cmp u w && cmp v2 v; done; rm f1 f2 g new t u v w v2 w2
+  $ for n in 1402 800; do rand $n 3 > f1; rand $n 4 > f2; for c in 1 3; do
+  >   bintool $c f1 f2 new && cp f1 t && bintool $c t f2 t && cp f2 u && bintool $c f1 u u && cmp t new && cmp u new; done; done
+  $ for n in 2806 1000; do rand $n 5 > g; for c in 2 4; do
+  >   bintool $c g v w && cp g t && bintool $c t t w2 && cp g u && bintool $c u v2 u && cmp t v && cmp w2 w && cmp u w && cmp v2 v; done; done; rm f1 f2 g new t u v w v2 w2
 
 Two destinations of one name keep the second EPROM.
 
