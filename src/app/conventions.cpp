@@ -38,4 +38,12 @@ bool refuse_same_file(const char* source, const char* destination) {
   return true;
 }
 
+bool refuse_shared_destination(std::span<char* const> destinations) {
+  if (!two_write_one_file(destinations)) {
+    return false;
+  }
+  print(kTwoDestinations);
+  return true;
+}
+
 }  // namespace bintool

@@ -3,6 +3,8 @@
 #ifndef BINTOOL_APP_CONVENTIONS_H_
 #define BINTOOL_APP_CONVENTIONS_H_
 
+#include <span>
+
 #include "app/standard_output.h"
 #include "io/block_copy.h"
 #include "io/buffer.h"
@@ -33,6 +35,11 @@ int fail_copy(CopyEnd end);
 /// true (after printing the refusal) when `destination` is the same existing
 /// file as `source`.
 bool refuse_same_file(const char* source, const char* destination);
+
+/// The fix for commands that would write two destinations into one file,
+/// leaving only the bytes written last: true (after printing the refusal)
+/// when two of `destinations` would write one regular file.
+bool refuse_shared_destination(std::span<char* const> destinations);
 
 }  // namespace bintool
 

@@ -28,6 +28,8 @@ inline constexpr char kFilesMustHaveEvenLength[] =
     "Files must have an even length\n";
 inline constexpr char kSameFile[] =
     "error: source and destination are the same file\n";
+inline constexpr char kTwoDestinations[] =
+    "error: two destinations are the same file\n";
 
 // Inspection.
 inline constexpr char kMissingClosingQuote[] = "error: missing closing quote\n";

@@ -14,6 +14,9 @@ namespace bintool {
 int BinaryTool::split(int argc, char* argv[]) {
   require_args(argc, 4, kTooFewParams);
   const char* source = argv[2];
+  if (refuse_shared_destination({argv + 3, argv + argc})) {
+    return kFailed;
+  }
   // A missing source is reported twice, the second time with the text
   // these commands have always used.
   auto [in, length] = measure_then_open(source, kCantCreateFile);

@@ -7,7 +7,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #ifdef _WIN32
 #include <io.h>
@@ -183,6 +186,37 @@ std::optional<Identity> identity_of(const char* path) {
 }
 #endif
 
+// What a name leads to: nothing, a regular file, or something else.
+enum class Kind { kNone, kRegular, kOther };
+#ifdef _WIN32
+constexpr char kSeparators[] = "/\\";
+// The C runtime's stat takes NUL and the console for regular files; the
+// handle's type does not.
+Kind kind_of(const char* path) {
+  HANDLE handle = CreateFileA(
+      path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    return Kind::kNone;
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  bool regular = GetFileType(handle) == FILE_TYPE_DISK &&
+                 GetFileInformationByHandle(handle, &info) &&
+                 (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  CloseHandle(handle);
+  return regular ? Kind::kRegular : Kind::kOther;
+}
+#else
+constexpr char kSeparators[] = "/";
+Kind kind_of(const char* path) {
+  struct stat info {};
+  if (stat(path, &info) != 0) {
+    return Kind::kNone;
+  }
+  return S_ISREG(info.st_mode) ? Kind::kRegular : Kind::kOther;
+}
+#endif
+
 }  // namespace
 
 File::File(File&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
@@ -223,11 +257,11 @@ bool File::write_at(uint64_t at, std::span<const uint8_t> bytes) {
          }) == bytes.size();
 }
 
-bool File::truncate(uint64_t size) {
+bool File::sync() {
 #ifdef _WIN32
-  return _chsize_s(fd_, static_cast<int64_t>(size)) == 0;
+  return _commit(fd_) == 0;
 #else
-  return ftruncate(fd_, static_cast<off_t>(size)) == 0;
+  return fdatasync(fd_) == 0;
 #endif
 }
 
@@ -282,9 +316,57 @@ bool same_file(const File& a, const File& b) {
   return first && first == identity_of(b.fd_);
 }
 
+bool same_file(const File& file, const char* path) {
+  std::optional<Identity> first = identity_of(file.fd_);
+  return first && first == identity_of(path);
+}
+
 bool same_file(const char* a, const char* b) {
   std::optional<Identity> first = identity_of(a);
   return first && first == identity_of(b);
+}
+
+// Text that is equal for two names exactly when writing to them writes one
+// regular file; no value for names that are no regular file.
+static std::optional<std::string> destination_key(const char* path) {
+  auto key =
+      [](std::optional<Identity> identity) -> std::optional<std::string> {
+    if (!identity) {
+      return std::nullopt;
+    }
+    return std::to_string(identity->device) + ':' +
+           std::to_string(identity->index);
+  };
+  switch (kind_of(path)) {
+    case Kind::kRegular:
+      return key(identity_of(path));
+    case Kind::kOther:
+      return std::nullopt;
+    case Kind::kNone:
+      break;
+  }
+  std::string_view name = path;
+  size_t cut = name.find_last_of(kSeparators);
+  std::string folder = cut == std::string_view::npos
+                           ? "."
+                           : std::string(name.substr(0, cut + 1));
+  name.remove_prefix(cut == std::string_view::npos ? 0 : cut + 1);
+  std::optional<std::string> in = key(identity_of(folder.c_str()));
+  if (name.empty() || !in) {
+    return std::nullopt;
+  }
+  return *in + '/' + std::string(name);
+}
+
+bool two_write_one_file(std::span<char* const> names) {
+  std::vector<std::string> keys;
+  for (const char* name : names) {
+    if (std::optional<std::string> key = destination_key(name)) {
+      keys.push_back(std::move(*key));
+    }
+  }
+  std::ranges::sort(keys);
+  return std::ranges::adjacent_find(keys) != keys.end();
 }
 
 void fill_standard_descriptors() {

@@ -61,8 +61,9 @@ class File {
   /// The same at offset `at`, whatever the position.
   bool write_at(uint64_t at, std::span<const uint8_t> bytes);
 
-  /// Cuts the file to `size` bytes; false when the system refuses.
-  bool truncate(uint64_t size);
+  /// Waits until the written bytes are on the medium; false when the
+  /// system reports that they could not be stored.
+  bool sync();
 
   /// Moves to `offset` from the start; positions past the end are valid.
   /// False when the system refuses (a pipe, an offset past INT64_MAX).
@@ -92,7 +93,11 @@ class File {
   /// True when both are open on the same file (same device and inode).
   friend bool same_file(const File& a, const File& b);
 
+  /// True when `file` is open on the file `path` leads to.
+  friend bool same_file(const File& file, const char* path);
+
  private:
+  friend class Replacement;
   explicit File(int fd) : fd_(fd) {}
   int fd_ = -1;
 };
@@ -100,6 +105,13 @@ class File {
 /// True when both names lead to the same existing file (same device and
 /// inode), whatever the names look like. False when either does not exist.
 bool same_file(const char* a, const char* b);
+
+/// True when writing to two of `names` would write one regular file: they
+/// lead to the same existing regular file (by any name or link), or, not
+/// existing yet, name the same entry of the same directory (`u1` and
+/// `./u1`). Devices, pipes and other files that are no regular file never
+/// count, nor do empty names.
+bool two_write_one_file(std::span<char* const> names);
 
 /// Gives each of the standard descriptors 0, 1 and 2 that is closed the
 /// null device, read-only, before any file is opened: no file then takes

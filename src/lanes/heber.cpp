@@ -7,6 +7,7 @@
 #include "app/messages.h"
 #include "io/buffer.h"
 #include "io/file.h"
+#include "io/replacement.h"
 #include "lanes/heber_layout.h"
 #include "lanes/lane_layout.h"
 
@@ -34,71 +35,44 @@ struct Blocks {
 };
 
 // kDone, or kFailed after the message: `source` did not open or delivers no
-// byte at all. A source that is also the destination is read through first,
-// so that a read error is said before any of it is overwritten.
-int check(EpromSource& source, bool in_place, const Blocks& blocks) {
+// byte at all.
+int check(EpromSource& source) {
   if (!source) {
     return fail(kCantOpenFile);
   }
-  if (!source.delivers()) {
-    return fail(kCantReadFile);
-  }
-  if (in_place && !source.read_through(blocks.out(0))) {
-    return fail(kCantReadFile);
-  }
-  return kDone;
+  return source.delivers() ? kDone : fail(kCantReadFile);
 }
 
-// A destination that is also a source is written in place, never emptied:
-// the orders below read every source byte before its place is written.
-File open_destination(const char* name, bool in_place) {
-  return File::open(name, in_place ? Role::kInPlace : Role::kNewDestination);
-}
+// A destination: a new file or, when it is one of the sources, a new file
+// beside it that takes its name only once every destination is complete.
+class Destination {
+ public:
+  Destination(const char* name, bool replaces)
+      : replacement_(replaces ? Replacement::create(name) : Replacement()),
+        file_(replaces ? File() : File::open(name, Role::kNewDestination)) {}
 
-// Where block i of those that cover `size` bytes starts, last first when
-// `backwards`.
-uint64_t block_at(uint64_t i, uint64_t size, bool backwards) {
-  uint64_t last = (size - 1) / kShuffleBlockSize;
-  return (backwards ? last - i : i) * kShuffleBlockSize;
-}
-
-// The program image into a regular file, from the EPROMs' side: each EPROM
-// block is read once (in the image's order, as a pipe needs, twice). In
-// place, the last block goes first: a block writes its own bytes and, from
-// Q on, only bytes past the EPROM or of blocks already read.
-int write_program_by_words(File& file, uint64_t n, EpromSource& e1,
-                           EpromSource& e2, const Blocks& blocks,
-                           bool in_place) {
-  Scratch room = blocks.scratch();
-  for (uint64_t i = 0; i * kShuffleBlockSize < n; ++i) {
-    uint64_t s = block_at(i, n, in_place);
-    auto count =
-        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, n - s));
-    auto a = room.a.first(count + 1);
-    auto b = room.b.first(count + 1);
-    if (!e1.fetch(s, a) || !e2.fetch(s, b)) {
-      return fail(kCantReadFile);
-    }
-    // Bytes [s, s + count) of W's halves; then only the middle quarters
-    // move.
-    auto even = blocks.out(0).first(count);
-    auto odd = blocks.out(1).first(count);
-    alternate_even_bytes(a, b, even);
-    alternate_even_bytes(a.subspan(1), b.subspan(1), odd);
-    for (auto [w, words] : {std::pair{s, even}, {n + s, odd}}) {
-      while (!words.empty()) {
-        QuarterRun run = exchanged(w, n / 2);
-        auto part = words.first(static_cast<size_t>(
-            std::min<uint64_t>(words.size(), run.until - w)));
-        if (!file.write_at(run.from, part)) {
-          return fail(kCantWriteToFile);
-        }
-        w += part.size();
-        words = words.subspan(part.size());
-      }
-    }
+  explicit operator bool() const {
+    return static_cast<bool>(replacement_) || static_cast<bool>(file_);
   }
-  return file.close() ? kDone : fail(kCantWriteToFile);
+  File& file() { return replacement_ ? replacement_.file() : file_; }
+
+  /// Closes a new file, or puts the replacement in the source's place.
+  bool finish() { return replacement_ ? replacement_.commit() : file_.close(); }
+
+ private:
+  Replacement replacement_;
+  File file_;
+};
+
+// True after the refusal when a source is also a destination but is no
+// regular file: a device cannot be replaced, and writing it in place would
+// overwrite bytes still to be read.
+bool refuse_device(const EpromSource& source, bool is_destination) {
+  if (!is_destination || source.regular()) {
+    return false;
+  }
+  print(kSameFile);
+  return true;
 }
 
 int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
@@ -123,43 +97,46 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!blocks.buffer) {
     return kFailed;
   }
-  bool first_in_place = same_file(argv[2], argv[4]);
-  bool second_in_place = same_file(argv[3], argv[4]);
   EpromSource first(argv[2], size);
-  if (check(first, first_in_place, blocks) != kDone) {
+  if (check(first) != kDone) {
     return kFailed;
   }
   EpromSource second(argv[3], size);
-  if (check(second, second_in_place, blocks) != kDone) {
+  if (check(second) != kDone) {
     return kFailed;
   }
-  bool in_place = first_in_place || second_in_place;
-  File file = open_destination(argv[4], in_place);
-  if (!file) {
+  bool first_replaced = first.is(argv[4]);
+  bool second_replaced = second.is(argv[4]);
+  if (refuse_device(first, first_replaced) ||
+      refuse_device(second, second_replaced)) {
+    return kFailed;
+  }
+  Destination image(argv[4], first_replaced || second_replaced);
+  if (!image) {
     return fail(kCantCreateFile);
   }
-  if (board == Board::kProgram && file.regular()) {
-    return write_program_by_words(file, size, first, second, blocks, in_place);
-  }
-  // In place (the video board), the last block goes first: each block
-  // reads EPROM bytes at or past its own offset in the image.
   auto join = board == Board::kProgram ? heber_program_join : heber_video_join;
-  for (uint64_t i = 0; i * kShuffleBlockSize < 2 * size; ++i) {
-    uint64_t at = block_at(i, 2 * size, in_place);
+  for (uint64_t at = 0; at < 2 * size; at += kShuffleBlockSize) {
     auto out = blocks.out(0).first(static_cast<size_t>(
         std::min<uint64_t>(kShuffleBlockSize, 2 * size - at)));
     if (!join(first, second, size, at, out, blocks.scratch())) {
       return fail(kCantReadFile);
     }
-    if (!(in_place ? file.write_at(at, out) : file.write(out))) {
+    if (!image.file().write(out)) {
       return fail(kCantWriteToFile);
     }
   }
-  return file.close() ? kDone : fail(kCantWriteToFile);
+  // Windows replaces no file that is still open.
+  first.close();
+  second.close();
+  return image.finish() ? kDone : fail(kCantWriteToFile);
 }
 
 int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   require_args(argc, 5, kTooFewParams);
+  if (refuse_shared_destination({argv + 3, 2})) {
+    return kFailed;
+  }
   int64_t length = tool.file_length(argv[2]);
   if (length <= 0) {
     return kFailed;
@@ -172,65 +149,48 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!blocks.buffer) {
     return kFailed;
   }
-  bool first_in_place = same_file(argv[2], argv[3]);
-  bool second_in_place = same_file(argv[2], argv[4]);
-  bool in_place = first_in_place || second_in_place;
   EpromSource image(argv[2], size);
-  if (check(image, in_place, blocks) != kDone) {
+  if (check(image) != kDone) {
     return kFailed;
   }
-  File first_eprom = open_destination(argv[3], first_in_place);
+  bool first_replaces = image.is(argv[3]);
+  bool second_replaces = image.is(argv[4]);
+  if (refuse_device(image, first_replaces || second_replaces)) {
+    return kFailed;
+  }
+  Destination first_eprom(argv[3], first_replaces);
   if (!first_eprom) {
     return fail(kCantCreateFile);
   }
-  // Both EPROMs are written in one pass, each byte of the image read once;
-  // in place too, since a block reads image bytes at or past its own offset
-  // (but for the last). When the second cannot be created, the first is
-  // still made whole before that is said.
-  File second_eprom = open_destination(argv[4], second_in_place);
+  // When the second cannot be created, a first EPROM in a new file is still
+  // made whole before that is said; one that would replace the image goes.
+  Destination second_eprom(argv[4], second_replaces);
   bool both = static_cast<bool>(second_eprom);
+  if (!both && first_replaces) {
+    return fail(kCantCreateFile);
+  }
   auto split =
       board == Board::kProgram ? heber_program_split : heber_video_split;
-  auto write = [&](std::span<const uint8_t> e1, std::span<const uint8_t> e2) {
-    return first_eprom.write(e1) && (!both || second_eprom.write(e2));
-  };
-  // In place, the last block is made first and written last: of an image of
-  // no multiple of 4 bytes it reads bytes that the blocks before overwrite.
   uint64_t h = size / 2;
-  uint64_t end = in_place && h > 0 ? block_at(0, h, true) : h;
-  Buffer last;
-  std::span<uint8_t> last_e1;
-  std::span<uint8_t> last_e2;
-  if (end < h) {
-    last = block_or_fail(2 * kShuffleBlockSize);
-    if (!last) {
-      return kFailed;
-    }
-    last_e1 = last.span().first(static_cast<size_t>(h - end));
-    last_e2 = last.span().subspan(kShuffleBlockSize, last_e1.size());
-    if (!split(image, size, end, last_e1, last_e2, blocks.scratch())) {
-      return fail(kCantReadFile);
-    }
-  }
-  for (uint64_t at = 0; at < end; at += kShuffleBlockSize) {
+  for (uint64_t at = 0; at < h; at += kShuffleBlockSize) {
     auto count =
-        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, end - at));
+        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, h - at));
     auto e1 = blocks.out(0).first(count);
     auto e2 = blocks.out(1).first(count);
     if (!split(image, size, at, e1, e2, blocks.scratch())) {
       return fail(kCantReadFile);
     }
-    if (!write(e1, e2)) {
+    if (!first_eprom.file().write(e1) ||
+        (both && !second_eprom.file().write(e2))) {
       return fail(kCantWriteToFile);
     }
   }
-  if (!write(last_e1, last_e2)) {
-    return fail(kCantWriteToFile);
-  }
-  // An EPROM written over its image is cut to its own length.
-  if ((first_in_place && !first_eprom.truncate(h)) ||
-      (second_in_place && both && !second_eprom.truncate(h)) ||
-      !first_eprom.close() || !second_eprom.close()) {
+  image.close();
+  // The replacement goes last: the image keeps its name unless both EPROMs
+  // are complete.
+  Destination& last = first_replaces ? first_eprom : second_eprom;
+  Destination& other = first_replaces ? second_eprom : first_eprom;
+  if (!other.finish() || (both && !last.finish())) {
     return fail(kCantWriteToFile);
   }
   return both ? kDone : fail(kCantCreateFile);

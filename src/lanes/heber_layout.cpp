@@ -37,16 +37,6 @@ bool EpromSource::delivers() {
   return file_.read_at(0, probe).value_or(0) == 1;
 }
 
-bool EpromSource::read_through(std::span<uint8_t> room) {
-  for (uint64_t at = 0; at < length_; at += room.size()) {
-    if (!fetch(at, room.first(static_cast<size_t>(
-                       std::min<uint64_t>(room.size(), length_ - at))))) {
-      return false;
-    }
-  }
-  return true;
-}
-
 bool EpromSource::fetch(uint64_t at, std::span<uint8_t> into) {
   uint64_t start = std::min(at, length_);
   auto inside =

@@ -46,9 +46,14 @@ class EpromSource {
   /// False when the file delivers no byte at all, or fails to.
   bool delivers();
 
-  /// Reads every byte of the measured length once, keeping none (they pass
-  /// through `room`): false after a read error.
-  bool read_through(std::span<uint8_t> room);
+  /// True when the file is the one `name` leads to (by any name or link).
+  bool is(const char* name) const { return same_file(file_, name); }
+
+  /// True for a regular file; see File::regular.
+  bool regular() const { return file_.regular(); }
+
+  /// Closes the file early; false when that fails.
+  bool close() { return file_.close(); }
 
   /// Fills `into` with bytes [at, at + into.size()). False after a read
   /// error.

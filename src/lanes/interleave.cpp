@@ -84,6 +84,9 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
   const char* image_name = argv[2];
   const char* even_name = argv[3];
   const char* odd_name = argv[4];
+  if (refuse_shared_destination({argv + 3, 2})) {
+    return kFailed;
+  }
   auto [image, length] = measure_then_open(image_name, kCantOpenFile);
   if (!image) {
     return kFailed;

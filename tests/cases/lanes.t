@@ -49,7 +49,7 @@ S and O failures leave the old image, and a lane made before the failure.
   >   bintool ${c#*,} img y1 y2 && bintool ${c%,*} y1 y2 back && cmp back img
   > done
 
-1 to 4 read a source that is also a destination whole before creating it.
+A source that is also the destination is replaced by the new file, made beside it.
 
   $ printf '\xa0\xa1\xa2\xa3' > a; cp a a2; cp a d; printf '\xb0\xb1\xb2\xb3' > c; printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m; cp m n
   $ bintool 1 a d a && bintool 3 c a2 a2 && bintool 4 m m b && bintool 2 n x n && od -An -tx1 a a2 m b x n
@@ -63,10 +63,26 @@ In place over many blocks, odd quarters and odd lengths: the bytes of new files.
   $ for n in 2806 1000; do rand $n 5 > g; for c in 2 4; do
   >   bintool $c g v w && cp g t && bintool $c t t w2 && cp g u && bintool $c u v2 u && cmp t v && cmp w2 w && cmp u w && cmp v2 v; done; done; rm f1 f2 g new t u v w v2 w2
 
-Two destinations of one name keep the second EPROM.
+A destination that cannot be created leaves the image as it was, and nothing beside it.
 
-  $ printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m8; bintool 2 m8 x8 x8 && bintool 4 m8 y8 y8 && od -An -tx1 x8 y8; rm m8 x8 y8
-   01 03 05 07 01 00 03 02
+  $ rand 2000 6 > g; cp g keep; bintool 2 g g ""; bintool 4 g no/v g; bintool 2 g "" g
+  Can't create file
+  Can't create file
+  Can't create file
+  $ cmp g keep; echo .g*; rm g keep
+  .g*
+
+Two destinations of one file are refused before anything is made; the null device twice drops pieces.
+
+  $ printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m8; echo old > u; bintool 2 m8 x8 ./x8; bintool 4 m8 u u; bintool O m8 e8 e8; bintool R m8 p8 q8 p8
+  error: two destinations are the same file
+  error: two destinations are the same file
+  error: two destinations are the same file
+  error: two destinations are the same file
+  $ bintool R m8 /dev/null /dev/null p3 p4 && bintool O m8 /dev/null /dev/null && od -An -tx1 p3 p4; cat u; ls x8 e8 p8 q8 2>&1 | wc -l; rm m8 u p3 p4
+   04 05 06 07
+  old
+  4
 
 1 to 4 failures; empty sources fail silently.
 
@@ -74,7 +90,7 @@ Two destinations of one name keep the second EPROM.
   Files are not the same size
   Can't open file
   Files are not the same size
-  $ bintool 3 missing other m2; bintool 1 odd odd m2; bintool 2 missing x y; printf 1 > one; bintool 1 one one m2; bintool 3 one one m2; bintool 2 one p q; bintool 4 one r s; (ulimit -f 10; bintool 2 one one one); wc -c p q r s one | tr -s ' \n' ' '; rm one p q r s
+  $ bintool 3 missing other m2; bintool 1 odd odd m2; bintool 2 missing x y; printf 1 > one; bintool 1 one one m2; bintool 3 one one m2; bintool 2 one p q; bintool 4 one r s; (ulimit -f 10; bintool 2 one one q); wc -c p q r s one | tr -s ' \n' ' '; rm one p q r s
   Can't open file
   Can't open file
   Files must have an even length

@@ -25,8 +25,12 @@ printed or written before it; nothing is made from bytes not read.
   Can't read file
   Can't read file
   Can't read file
-  Can't read file
+  Can't create file
   e g h i l m o r1 s x y z
+  $ cp g g2; bintool 1 g2 m/f g2; bintool 3 m/f g2 g2; cmp g g2 && echo .g*; rm g2
+  Can't read file
+  Can't read file
+  .g*
   $ bintool H m/f | tr '\r' '~' | uniq -c
         2 >00,>00,>00,>00,>00,>00,>00,>00~
         1 >4A,>4B,>4C,>00,>00,>00,>00,>00~

@@ -1,0 +1,52 @@
+A conversion in place writes a new file beside the image, and renames it over
+the image only once every destination is complete: whatever fails, the image is
+as it was and nothing is left beside it.
+
+  $ rand 4000 6 > img; cp img keep; rand 2000 7 > e; cp e e1; bintool 2 img v w; bintool 3 e e j3; bintool 1 e e j1
+
+A file size limit in the middle of each of the four.
+
+  $ for c in 2 4; do (ulimit -f 4; bintool $c img img w2; bintool $c img v2 img); done
+  Can't write to file
+  Can't write to file
+  Can't write to file
+  Can't write to file
+  $ for c in 1 3; do (ulimit -f 4; bintool $c e1 e e1; bintool $c e e1 e1); done
+  Can't write to file
+  Can't write to file
+  Can't write to file
+  Can't write to file
+  $ cmp img keep && cmp e1 e && echo .img* .e1*
+  .img* .e1*
+
+A full disk.
+
+  $ mkdir full; unshare -m bash -c 'mount -t tmpfs -o size=24k tmpfs full && cd full && cp ../img . && bintool 2 img img u2; cmp ../img img && echo * .i*'
+  Can't write to file
+  img u2 .i*
+
+SIGTERM and SIGHUP while the second EPROM waits for a named pipe's reader.
+
+  $ mkfifo p; for s in TERM HUP; do bash -c 'exec $BINTOOL_RUNNER "$BINTOOL_BIN" 2 img img p' & until ls .img.bintool-* >/dev/null 2>&1; do sleep 0.01; done; kill -$s $!; wait $! 2>/dev/null; echo $?; done
+  143
+  129
+  $ cmp img keep && echo .img*
+  .img*
+
+A symlink stays a link to the new image, which keeps the mode, owner and group;
+other hard links keep the old bytes.
+
+  $ ln -s img link; ln img hard; chmod 640 img; chown 65534:65534 img 2>/dev/null; stat -c %a:%u:%g img > was
+  $ bintool 2 link link w3 && cmp img v && cmp w3 w && cmp hard keep && [ -L link ] && stat -c %a:%u:%g img | cmp - was && echo kept
+  kept
+  $ cp e e3; ln -s e3 l3; bintool 3 e l3 l3 && cmp e3 j3 && [ -L l3 ] && bintool 1 l3 l3 e3 && bintool 2 e3 x l3 && cmp l3 x
+  $ echo .img* .e3*
+  .img* .e3*
+
+A device cannot be replaced: a source that is also a destination is refused.
+
+  $ dev=$(losetup -f --show keep 2>/dev/null) || skip no loop device here
+  $ bintool 2 $dev $dev x; bintool 3 $dev $dev $dev; losetup -d $dev; ls x 2>&1 | wc -l
+  error: source and destination are the same file
+  error: source and destination are the same file
+  1
