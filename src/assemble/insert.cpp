@@ -15,11 +15,12 @@ namespace {
 
 // Source and destination are one file: copy the first `count` bytes to
 // `address` as they were before the command. Going from the end backwards,
-// every block is read before any write can reach it.
+// every block is read before any write can reach it; blocks start at whole
+// multiples of their size, on a page.
 CopyEnd move_within(File& in, File& out, uint64_t count, uint64_t address,
                     std::span<uint8_t> block) {
   for (uint64_t end = count; address != 0 && end > 0;) {
-    uint64_t start = end - std::min<uint64_t>(end, block.size());
+    uint64_t start = (end - 1) / block.size() * block.size();
     auto size = static_cast<size_t>(end - start);
     if (in.read_at(start, block.first(size)) != size) {
       return CopyEnd::kReadFailed;

@@ -36,7 +36,7 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
   }
   Buffer block;
   if (!plan.refused) {
-    block = Buffer::allocate(kRowsPerBlock * kRowBytes);
+    block = Buffer::allocate(kRowsPerBlock * kRowBytes + kReadAlignment);
   }
   if (!block) {
     print(kViewBufferFailed);
@@ -53,9 +53,11 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
   auto rows = static_cast<uint64_t>(plan.rows);
   for (uint64_t row = 0; row < rows;) {
     size_t block_rows = std::min<uint64_t>(rows - row, kRowsPerBlock);
+    // Each read lands at its offset's place in the page.
+    std::span<uint8_t> cells = block.span().subspan(
+        (address + row * kRowBytes) % kReadAlignment, block_rows * kRowBytes);
     std::optional<std::span<uint8_t>> got =
-        readable ? reader.next(block.span().first(block_rows * kRowBytes))
-                 : block.span().first(0);
+        readable ? reader.next(cells) : cells.first(0);
     if (!got) {
       return fail(kCantReadFile);
     }
@@ -64,7 +66,7 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
       size_t first = i * kRowBytes;
       size_t count =
           first < got->size() ? std::min(kRowBytes, got->size() - first) : 0;
-      append_view_cells(out, block.span().subspan(first, count));
+      append_view_cells(out, cells.subspan(first, count));
     }
     print(out);
     out.clear();

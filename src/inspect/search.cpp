@@ -34,22 +34,26 @@ int BinaryTool::search(int argc, char* argv[]) {
   PatternMatcher matcher(pattern.entries);
   size_t overlap = matcher.size() - 1;
   // A block holds the pattern several times over, so every block read
-  // moves the search on.
-  Buffer block = block_or_fail(std::max(kBlockSize, 4 * matcher.size()));
+  // moves the search on, and room to read on a page after the bytes kept.
+  size_t room = std::max(kBlockSize, 4 * matcher.size()) + 2 * kReadAlignment;
+  Buffer block = block_or_fail(room);
   if (!block) {
     return kFailed;
   }
 
   // Consecutive blocks share one byte less than the pattern, so a match
   // across a block boundary is found whole in the next block, and no start
-  // offset is tested twice.
+  // offset is tested twice. The kept bytes go down to just before a page,
+  // and every read fills whole pages from an offset on a page.
   PagedOutput out(kHitsPerPage);
   uint64_t hits = 0;
-  uint64_t base = 0;
+  uint64_t base = 0;  // the offset of the first byte searched next
   BlockReader reader(file, static_cast<uint64_t>(length));
   for (size_t kept = 0;;) {
-    std::optional<std::span<uint8_t>> got =
-        reader.next(block.span().subspan(kept));
+    size_t place =
+        (kept + kReadAlignment - 1) / kReadAlignment * kReadAlignment;
+    std::optional<std::span<uint8_t>> got = reader.next(block.span().subspan(
+        place, (room - place) / kReadAlignment * kReadAlignment));
     if (!got) {
       out.text().push_back('\n');
       out.flush();
@@ -58,14 +62,17 @@ int BinaryTool::search(int argc, char* argv[]) {
     if (got->empty()) {
       break;
     }
-    size_t filled = kept + got->size();
-    matcher.find(block.span().first(filled), [&](size_t k) {
+    std::span<uint8_t> searched =
+        block.span().subspan(place - kept, kept + got->size());
+    matcher.find(searched, [&](size_t k) {
       append_hit_entry(out.text(), ++hits, base + k);
       out.end_item();
     });
-    kept = std::min(filled, overlap);
-    std::memmove(block.data(), block.data() + filled - kept, kept);
-    base += filled - kept;
+    kept = std::min(searched.size(), overlap);
+    size_t next = (kept + kReadAlignment - 1) / kReadAlignment * kReadAlignment;
+    std::memmove(block.data() + next - kept,
+                 searched.data() + searched.size() - kept, kept);
+    base += searched.size() - kept;
   }
   out.text().push_back('\n');
   return kDone;

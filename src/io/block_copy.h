@@ -16,7 +16,8 @@ enum class CopyEnd { kDone, kReadFailed, kWriteFailed, kCloseFailed };
 
 /// Copies from the current position of `from` to the current position of
 /// `to`, at most `limit` bytes, stopping early at the end of `from`, at a
-/// failed read or at the first failed write.
+/// failed read or at the first failed write. `block` starts on a page; the
+/// first read is shorter where the position is off a page.
 CopyEnd copy_bytes(File& from, File& to, uint64_t limit,
                    std::span<uint8_t> block);
 

@@ -7,10 +7,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "io/buffer.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -217,6 +221,29 @@ Kind kind_of(const char* path) {
 }
 #endif
 
+// A test build ends the run at a read of a block or more that lands in
+// memory at another place in its page than its file offset: every test then
+// checks that reads land where the system copies them fastest.
+void check_read_place([[maybe_unused]] int fd,
+                      [[maybe_unused]] const uint8_t* into,
+                      [[maybe_unused]] size_t size,
+                      [[maybe_unused]] int64_t at) {
+#ifdef BINTOOL_CHECK_READS
+  if (at < 0) {
+    at = seek_to(fd, 0, SEEK_CUR);  // no offset for a pipe
+  }
+  if (size >= kReadAlignment && at >= 0 &&
+      (reinterpret_cast<uintptr_t>(into) - static_cast<uint64_t>(at)) %
+              kReadAlignment !=
+          0) {
+    std::fprintf(stderr,
+                 "bintool: a read of %zu bytes at %lld is off its page\n", size,
+                 static_cast<long long>(at));
+    std::abort();
+  }
+#endif
+}
+
 }  // namespace
 
 File::File(File&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
@@ -234,12 +261,14 @@ File File::open(const char* path, Role role) {
 }
 
 std::optional<size_t> File::read(std::span<uint8_t> into) {
+  check_read_place(fd_, into.data(), into.size(), -1);
   return move_all(into.size(), [&](size_t done, size_t most) {
     return read_some(fd_, into.data() + done, most);
   });
 }
 
 std::optional<size_t> File::read_at(uint64_t at, std::span<uint8_t> into) {
+  check_read_place(fd_, into.data(), into.size(), static_cast<int64_t>(at));
   return move_all(into.size(), [&](size_t done, size_t most) {
     return read_some_at(fd_, into.data() + done, most, at + done);
   });
@@ -263,6 +292,11 @@ bool File::sync() {
 #else
   return fdatasync(fd_) == 0;
 #endif
+}
+
+std::optional<uint64_t> File::position() const {
+  int64_t at = seek_to(fd_, 0, SEEK_CUR);
+  return at < 0 ? std::nullopt : std::optional(static_cast<uint64_t>(at));
 }
 
 bool File::seek(uint64_t offset) {

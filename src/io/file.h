@@ -65,6 +65,10 @@ class File {
   /// system reports that they could not be stored.
   bool sync();
 
+  /// The position from the start; no value where the file has none (a
+  /// pipe).
+  std::optional<uint64_t> position() const;
+
   /// Moves to `offset` from the start; positions past the end are valid.
   /// False when the system refuses (a pipe, an offset past INT64_MAX).
   bool seek(uint64_t offset);

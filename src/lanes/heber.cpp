@@ -20,17 +20,19 @@ constexpr int64_t kLargestBuffer = INT32_MAX;
 
 enum class Board { kProgram, kVideo };
 
-// Blocks for the destinations, and room for the source bytes of one.
+// Blocks for the destinations, and room for the source bytes of one, each
+// starting on a page.
+constexpr size_t kRoom =
+    (kShuffleBlockSize + 1 + 2 * kReadAlignment + 4095) / 4096 * 4096;
 struct Blocks {
-  Buffer buffer = block_or_fail(4 * kShuffleBlockSize + 2);
+  Buffer buffer = block_or_fail(2 * kShuffleBlockSize + 2 * kRoom);
   std::span<uint8_t> out(int which) const {
     return buffer.span().subspan(static_cast<size_t>(which) * kShuffleBlockSize,
                                  kShuffleBlockSize);
   }
   Scratch scratch() const {
-    return {buffer.span().subspan(2 * kShuffleBlockSize, kShuffleBlockSize + 1),
-            buffer.span().subspan(3 * kShuffleBlockSize + 1,
-                                  kShuffleBlockSize + 1)};
+    return {buffer.span().subspan(2 * kShuffleBlockSize, kRoom),
+            buffer.span().subspan(2 * kShuffleBlockSize + kRoom, kRoom)};
   }
 };
 
@@ -75,6 +77,51 @@ bool refuse_device(const EpromSource& source, bool is_destination) {
   return true;
 }
 
+// The image of `n`-byte EPROMs in its own order, a block at a time.
+int write_in_order(File& file, uint64_t n, EpromSource& e1, EpromSource& e2,
+                   decltype(heber_video_join)* join, const Blocks& blocks) {
+  for (uint64_t at = 0; at < 2 * n; at += kShuffleBlockSize) {
+    auto out = blocks.out(0).first(
+        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, 2 * n - at)));
+    if (!join(e1, e2, n, at, out, blocks.scratch())) {
+      return fail(kCantReadFile);
+    }
+    if (!file.write(out)) {
+      return fail(kCantWriteToFile);
+    }
+  }
+  return kDone;
+}
+
+// The program image into a regular file, from the EPROMs' side: each EPROM
+// block is read once and its words written where they land (in the image's
+// order, as a pipe needs, each block is read twice).
+int write_program_by_words(File& file, uint64_t n, EpromSource& e1,
+                           EpromSource& e2, const Blocks& blocks) {
+  for (uint64_t s = 0; s < n; s += kShuffleBlockSize) {
+    auto count =
+        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, n - s));
+    auto even = blocks.out(0).first(count);
+    auto odd = blocks.out(1).first(count);
+    if (!heber_program_words(e1, e2, s, even, odd, blocks.scratch())) {
+      return fail(kCantReadFile);
+    }
+    for (auto [w, words] : {std::pair{s, even}, {n + s, odd}}) {
+      while (!words.empty()) {
+        QuarterRun run = exchanged(w, n / 2);
+        auto part = words.first(static_cast<size_t>(
+            std::min<uint64_t>(words.size(), run.until - w)));
+        if (!file.write_at(run.from, part)) {
+          return fail(kCantWriteToFile);
+        }
+        w += part.size();
+        words = words.subspan(part.size());
+      }
+    }
+  }
+  return kDone;
+}
+
 int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
   require_args(argc, 5, kTooFewParams);
   int64_t n = tool.file_length(argv[2]);
@@ -115,16 +162,16 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!image) {
     return fail(kCantCreateFile);
   }
-  auto join = board == Board::kProgram ? heber_program_join : heber_video_join;
-  for (uint64_t at = 0; at < 2 * size; at += kShuffleBlockSize) {
-    auto out = blocks.out(0).first(static_cast<size_t>(
-        std::min<uint64_t>(kShuffleBlockSize, 2 * size - at)));
-    if (!join(first, second, size, at, out, blocks.scratch())) {
-      return fail(kCantReadFile);
-    }
-    if (!image.file().write(out)) {
-      return fail(kCantWriteToFile);
-    }
+  File& file = image.file();
+  int written =
+      board == Board::kVideo
+          ? write_in_order(file, size, first, second, heber_video_join, blocks)
+      : file.regular()
+          ? write_program_by_words(file, size, first, second, blocks)
+          : write_in_order(file, size, first, second, heber_program_join,
+                           blocks);
+  if (written != kDone) {
+    return kFailed;
   }
   // Windows replaces no file that is still open.
   first.close();

@@ -2,59 +2,41 @@
 #include "lanes/heber_layout.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "lanes/lane_layout.h"
 
 namespace bintool {
 namespace {
 
-// Bytes [at, at + into.size()) of the image with its middle quarters
-// exchanged.
-bool fetch_exchanged(EpromSource& image, uint64_t quarter, uint64_t at,
-                     std::span<uint8_t> into) {
-  for (size_t o = 0; o < into.size();) {
+// Bytes [at, at + size) of the image with its middle quarters exchanged,
+// placed in `room` as EpromSource::view places them: a run whose offset in
+// the image has another place in its page (a quarter of no whole number of
+// pages) is read to the place that agrees, then moved down.
+std::optional<std::span<const uint8_t>> view_exchanged(
+    EpromSource& image, uint64_t quarter, uint64_t at, size_t size,
+    std::span<uint8_t> room) {
+  size_t start = at % kReadAlignment;
+  for (size_t o = 0; o < size;) {
     QuarterRun run = exchanged(at + o, quarter);
-    auto count = static_cast<size_t>(
-        std::min<uint64_t>(into.size() - o, run.until - (at + o)));
-    if (!image.fetch(run.from, into.subspan(o, count))) {
-      return false;
+    auto count =
+        static_cast<size_t>(std::min<uint64_t>(size - o, run.until - (at + o)));
+    size_t place = start + o;
+    size_t skew =
+        (run.from + kReadAlignment - place % kReadAlignment) % kReadAlignment;
+    std::span<uint8_t> read_into = room.subspan(place + skew, count);
+    if (!image.fetch(run.from, read_into)) {
+      return std::nullopt;
+    }
+    if (skew != 0) {
+      std::memmove(room.data() + place, read_into.data(), count);
     }
     o += count;
   }
-  return true;
+  return room.subspan(start, size);
 }
 
 }  // namespace
-
-EpromSource::EpromSource(const char* name, uint64_t length)
-    : file_(File::open(name, Role::kSource)), length_(length) {}
-
-EpromSource::EpromSource(std::span<const uint8_t> bytes)
-    : bytes_(bytes), length_(bytes.size()), in_memory_(true) {}
-
-bool EpromSource::delivers() {
-  uint8_t probe[1];
-  return file_.read_at(0, probe).value_or(0) == 1;
-}
-
-bool EpromSource::fetch(uint64_t at, std::span<uint8_t> into) {
-  uint64_t start = std::min(at, length_);
-  auto inside =
-      static_cast<size_t>(std::min<uint64_t>(into.size(), length_ - start));
-  std::ranges::fill(into.subspan(inside), uint8_t{0xFF});
-  std::span<uint8_t> bytes = into.first(inside);
-  if (in_memory_) {
-    std::ranges::copy(bytes_.subspan(static_cast<size_t>(start), inside),
-                      bytes.begin());
-    return true;
-  }
-  std::optional<size_t> got = file_.read_at(at, bytes);
-  if (!got) {
-    return false;
-  }
-  std::ranges::fill(bytes.subspan(*got), uint8_t{0});
-  return true;
-}
 
 bool heber_program_join(EpromSource& e1, EpromSource& e2, uint64_t n,
                         uint64_t first, std::span<uint8_t> out,
@@ -78,14 +60,27 @@ bool heber_program_join(EpromSource& e1, EpromSource& e2, uint64_t n,
       part = part.subspan(1);
       ++r;
     }
-    auto a = scratch.a.first(part.size());
-    auto b = scratch.b.first(part.size());
-    if (!e1.fetch(r + half, a) || !e2.fetch(r + half, b)) {
+    auto a = e1.view(r + half, part.size(), scratch.a);
+    auto b = e2.view(r + half, part.size(), scratch.b);
+    if (!a || !b) {
       return false;
     }
-    alternate_even_bytes(a, b, part);
+    alternate_even_bytes(*a, *b, part);
     o += count;
   }
+  return true;
+}
+
+bool heber_program_words(EpromSource& e1, EpromSource& e2, uint64_t first,
+                         std::span<uint8_t> even, std::span<uint8_t> odd,
+                         Scratch scratch) {
+  auto a = e1.view(first, even.size() + 1, scratch.a);
+  auto b = e2.view(first, even.size() + 1, scratch.b);
+  if (!a || !b) {
+    return false;
+  }
+  alternate_even_bytes(*a, *b, even);
+  alternate_even_bytes(a->subspan(1), b->subspan(1), odd);
   return true;
 }
 
@@ -94,14 +89,14 @@ bool heber_program_split(EpromSource& image, uint64_t length, uint64_t first,
                          Scratch scratch) {
   // Both EPROMs take their bytes from the same two stretches of B, the
   // second one byte further on.
-  auto low = scratch.a.first(e1.size() + 1);
-  auto high = scratch.b.first(e1.size() + 1);
-  if (!fetch_exchanged(image, length / 4, first, low) ||
-      !fetch_exchanged(image, length / 4, length / 2 + first, high)) {
+  auto low = view_exchanged(image, length / 4, first, e1.size() + 1, scratch.a);
+  auto high = view_exchanged(image, length / 4, length / 2 + first,
+                             e1.size() + 1, scratch.b);
+  if (!low || !high) {
     return false;
   }
-  alternate_even_bytes(low, high, e1);
-  alternate_even_bytes(low.subspan(1), high.subspan(1), e2);
+  alternate_even_bytes(*low, *high, e1);
+  alternate_even_bytes(low->subspan(1), high->subspan(1), e2);
   return true;
 }
 
@@ -112,11 +107,11 @@ bool heber_video_join(EpromSource& e1, EpromSource& e2, uint64_t n,
     bool lower = j < n;
     uint64_t i = lower ? j : j - n;
     auto count = static_cast<size_t>(std::min<uint64_t>(out.size() - o, n - i));
-    auto from = scratch.a.first(count);
-    if (!(lower ? e2 : e1).fetch(i, from)) {
+    auto from = (lower ? e2 : e1).view(i, count, scratch.a);
+    if (!from) {
       return false;
     }
-    swap_word_bytes(from, out.subspan(o, count));
+    swap_word_bytes(*from, out.subspan(o, count));
     o += count;
   }
   return true;
@@ -125,13 +120,14 @@ bool heber_video_join(EpromSource& e1, EpromSource& e2, uint64_t n,
 bool heber_video_split(EpromSource& image, uint64_t length, uint64_t first,
                        std::span<uint8_t> e1, std::span<uint8_t> e2,
                        Scratch scratch) {
-  auto upper = scratch.a.first(e1.size() + e1.size() % 2);
-  auto lower = scratch.b.first(upper.size());
-  if (!image.fetch(length / 2 + first, upper) || !image.fetch(first, lower)) {
+  size_t size = e1.size() + e1.size() % 2;
+  auto upper = image.view(length / 2 + first, size, scratch.a);
+  auto lower = image.view(first, size, scratch.b);
+  if (!upper || !lower) {
     return false;
   }
-  swap_word_bytes(upper, e1);
-  swap_word_bytes(lower, e2);
+  swap_word_bytes(*upper, e1);
+  swap_word_bytes(*lower, e2);
   return true;
 }
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "io/file.h"
+#include "lanes/eprom_source.h"
 
 namespace bintool {
 
@@ -28,46 +28,8 @@ namespace bintool {
 //
 //   M: E2[1] E2[0] E2[3] E2[2] ... | E1[1] E1[0] E1[3] E1[2] ...
 
-/// Where a conversion reads one source of a measured length: a file, at the
-/// offsets a window needs, or bytes in memory. Bytes past the measured length
-/// read as 0xFF, an erased EPROM cell; bytes that a file no longer has (it
-/// shrank) read as 0.
-class EpromSource {
- public:
-  /// The file `name`, measured at `length` bytes; false when it cannot be
-  /// opened.
-  EpromSource(const char* name, uint64_t length);
-
-  /// `bytes`, which must outlive the source.
-  explicit EpromSource(std::span<const uint8_t> bytes);
-
-  explicit operator bool() const { return file_ || in_memory_; }
-
-  /// False when the file delivers no byte at all, or fails to.
-  bool delivers();
-
-  /// True when the file is the one `name` leads to (by any name or link).
-  bool is(const char* name) const { return same_file(file_, name); }
-
-  /// True for a regular file; see File::regular.
-  bool regular() const { return file_.regular(); }
-
-  /// Closes the file early; false when that fails.
-  bool close() { return file_.close(); }
-
-  /// Fills `into` with bytes [at, at + into.size()). False after a read
-  /// error.
-  bool fetch(uint64_t at, std::span<uint8_t> into);
-
- private:
-  File file_;
-  std::span<const uint8_t> bytes_;
-  uint64_t length_;
-  bool in_memory_ = false;
-};
-
 /// Room for the source bytes of a window of `size` bytes: two spans of at
-/// least size + 1 bytes each.
+/// least size + 1 + 2 * kReadAlignment bytes each, starting on a page.
 struct Scratch {
   std::span<uint8_t> a;
   std::span<uint8_t> b;
@@ -78,6 +40,15 @@ struct Scratch {
 bool heber_program_join(EpromSource& e1, EpromSource& e2, uint64_t n,
                         uint64_t first, std::span<uint8_t> out,
                         Scratch scratch);
+
+/// The words of the program image that EPROM bytes [first, first + size)
+/// make, each read once (`first` and size = even.size() = odd.size() even):
+/// `even` gets bytes [first, first + size) of W, `odd` bytes [n + first,
+/// n + first + size). Byte w of W lands in the image at exchanged(w, n / 2).
+/// False after a read error.
+bool heber_program_words(EpromSource& e1, EpromSource& e2, uint64_t first,
+                         std::span<uint8_t> even, std::span<uint8_t> odd,
+                         Scratch scratch);
 
 /// Bytes [first, first + size) of both EPROMs (`e1` the first, `e2` the
 /// second, of equal sizes; `first` even) from a program image of any

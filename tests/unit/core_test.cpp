@@ -9,6 +9,7 @@
 #include "inspect/text_format.h"
 #include "inspect/view_plan.h"
 #include "lanes/heber_layout.h"
+#include "lanes/lane_layout.h"
 
 namespace bintool {
 namespace {
@@ -102,7 +103,7 @@ Bytes video_split(const Bytes& v, int lane) {
 // `size` bytes that make(at, out, scratch) gives in windows of `window`.
 template <typename Make>
 Bytes in_windows(size_t size, size_t window, Make make) {
-  Bytes out(size), a(window + 1), b(window + 1);
+  Bytes out(size), a(window + 1 + 2 * kReadAlignment), b(a.size());
   for (size_t at = 0; at < size; at += window) {
     auto part = std::span(out).subspan(at, std::min(window, size - at));
     EXPECT_TRUE(make(at, part, Scratch{a, b}));
@@ -134,6 +135,20 @@ TEST(Layouts, EveryLengthAndWindowMatchesTheReference) {
       if (window % 2 != 0) {
         continue;
       }
+      // The words of each EPROM window, put where they land.
+      Bytes placed(2 * n);
+      in_windows(n, window, [&](auto at, auto even, auto room) {
+        Bytes odd(even.size());
+        bool read = heber_program_words(u1, u2, at, even, odd, room);
+        for (auto [w, words] :
+             {std::pair{at, Bytes(even.begin(), even.end())}, {n + at, odd}}) {
+          for (size_t x = 0; x < words.size(); ++x) {
+            placed[exchanged(w + x, n / 2).from] = words[x];
+          }
+        }
+        return read;
+      });
+      EXPECT_EQ(placed, program_join(e1, e2));
       EXPECT_EQ(make(heber_video_join), video_join(e1, e2));
       for (auto [split, lane] :
            {std::pair{&heber_program_split, &program_split},
