@@ -52,10 +52,12 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
   BlockReader reader(file);
   auto rows = static_cast<uint64_t>(plan.rows);
   for (uint64_t row = 0; row < rows;) {
-    size_t block_rows = std::min<uint64_t>(rows - row, kRowsPerBlock);
+    auto block_rows =
+        static_cast<size_t>(std::min<uint64_t>(rows - row, kRowsPerBlock));
     // Each read lands at its offset's place in the page.
     std::span<uint8_t> cells = block.span().subspan(
-        (address + row * kRowBytes) % kReadAlignment, block_rows * kRowBytes);
+        static_cast<size_t>((address + row * kRowBytes) % kReadAlignment),
+        block_rows * kRowBytes);
     std::optional<std::span<uint8_t>> got =
         readable ? reader.next(cells) : cells.first(0);
     if (!got) {

@@ -88,19 +88,15 @@ struct SignalsHeld {
 #else
 std::optional<Original> original_of(const char* path) {
   char* real = realpath(path, nullptr);
-  if (real == nullptr) {
-    return std::nullopt;
-  }
-  Original original{real, 0, 0, 0};
-  std::free(real);
   struct stat info {};
-  if (stat(original.path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
-      faccessat(AT_FDCWD, original.path.c_str(), W_OK, AT_EACCESS) != 0) {
-    return std::nullopt;
+  bool writable = real != nullptr && stat(real, &info) == 0 &&
+                  S_ISREG(info.st_mode) &&
+                  faccessat(AT_FDCWD, real, W_OK, AT_EACCESS) == 0;
+  std::optional<Original> original;
+  if (writable) {
+    original = Original{real, info.st_mode & 07777, info.st_uid, info.st_gid};
   }
-  original.mode = info.st_mode & 07777;
-  original.owner = info.st_uid;
-  original.group = info.st_gid;
+  std::free(real);
   return original;
 }
 int create_exclusive(const char* name) {

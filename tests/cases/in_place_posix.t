@@ -27,7 +27,7 @@ A full disk.
 
 SIGTERM and SIGHUP while the second EPROM waits for a named pipe's reader.
 
-  $ mkfifo p; for s in TERM HUP; do bash -c 'exec $BINTOOL_RUNNER "$BINTOOL_BIN" 2 img img p' & until ls .img.bintool-* >/dev/null 2>&1; do sleep 0.01; done; kill -$s $!; wait $! 2>/dev/null; echo $?; done
+  $ mkfifo p; for s in TERM HUP; do bash -c 'exec $BINTOOL_RUNNER "$BINTOOL_BIN" 2 img img p' & until ls .img.bintool-?????? >/dev/null 2>&1; do sleep 0.01; done; kill -$s $!; wait $! 2>/dev/null; echo $?; done
   143
   129
   $ cmp img keep && echo .img*
