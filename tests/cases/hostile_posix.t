@@ -75,8 +75,11 @@ and says so once on standard error; a reader that has gone is no failure.
 L waits for a named pipe's writer, early or late, as cat does; files reopen,
 so more of them than the open-file limit join.
 
-  $ for d in 0 0.3; do (sleep $d; printf "$d," > p) & sleep 0.15; bintool L p f pout; wait $!; cat pout; done
-  0,abcd0.3,abcd (no-eol)
+  $ waits() { for i in $(seq 1000); do grep -q -e wait_for_partner -e fifo_open /proc/$1/wchan && return; sleep 0.01; done; echo "$1 never waited"; }
+  $ (printf early, > p) & waits $!; bintool L p f pout; wait $!; cat pout
+  early,abcd (no-eol)
+  $ bash -c 'exec $BINTOOL_RUNNER "$BINTOOL_BIN" L p f pout' & waits $!; printf late, > p; wait $!; cat pout
+  late,abcd (no-eol)
   $ for i in $(seq 40); do printf "$i," > s$i; done; (ulimit -n 20; bintool L $(seq -f s%g 40) all); cat all
   1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31,32,33,34,35,36,37,38,39,40, (no-eol)
 
@@ -86,7 +89,8 @@ output); a named pipe as a destination waits for a late reader.
   $ for c in "L big @" "R big @ x" "I big @" "S big big @" "O big @ x" "1 big big @" "2 big @ x" "3 big big @" "4 big @ x"; do
   >   bintool ${c/@//dev/stdout} | head -c 4; echo " ${PIPESTATUS[0]}"; done | uniq -c
         9 AAAA 0
-  $ mkfifo q; (sleep 0.3; cat q > got) & bintool L big q; wait $!; cmp got big; (head -c 10 q > /dev/null) & bintool 2 big q x; wait $!
+  $ mkfifo q; bash -c 'exec $BINTOOL_RUNNER "$BINTOOL_BIN" L big q' & waits $!; cat q > got; wait $!; cmp got big
+  $ (head -c 10 q > /dev/null) & bintool 2 big q x; wait $!
   Can't write to file
 
 A closed standard input is no keyboard, and no file takes its place.

@@ -7,10 +7,13 @@ O splits an image into lanes and S joins them; an odd image's even lane is longe
 
 S and O failures leave the old image, and a lane made before the failure.
 
-  $ printf abc > e; printf abcd > o; echo old > img; bintool S e o img; bintool S missing o img; bintool S missing other img
+  $ printf abc > e; printf abcd > o; echo old > img
+  $ bintool S e o img
   Files are not same size
+  $ bintool S missing o img
   Can't open file
   Files are not same size
+  $ bintool S missing other img
   Can't open file
   Can't open file
   Can't open file
@@ -18,11 +21,16 @@ S and O failures leave the old image, and a lane made before the failure.
   error: source and destination are the same file
   Can't create file
   old
-  $ : > z; bintool O z z1 z2; bintool S z z zs; bintool O missing x y; bintool O o no/x y; bintool O o x no/y; bintool O o x o
+  $ : > z; bintool O z z1 z2
+  $ bintool S z z zs
+  $ bintool O missing x y
   Can't open file
   Can't open file
+  $ bintool O o no/x y
   Can't open file
+  $ bintool O o x no/y
   Can't create file
+  $ bintool O o x o
   error: source and destination are the same file
   $ echo *; cat x z1 z2 zs | wc -c
   back e img o odd x z z1 z2 zs
@@ -52,7 +60,11 @@ S and O failures leave the old image, and a lane made before the failure.
 A source that is also the destination is replaced by the new file, made beside it.
 
   $ printf '\xa0\xa1\xa2\xa3' > a; cp a a2; cp a d; printf '\xb0\xb1\xb2\xb3' > c; printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m; cp m n
-  $ bintool 1 a d a && bintool 3 c a2 a2 && bintool 4 m m b && bintool 2 n x n && od -An -tx1 a a2 m b x n
+  $ bintool 1 a d a
+  $ bintool 3 c a2 a2
+  $ bintool 4 m m b
+  $ bintool 2 n x n
+  $ od -An -tx1 a a2 m b x n
    a0 a0 a1 a1 a2 a2 a3 a3 a1 a0 a3 a2 b1 b0 b3 b2
    05 04 07 06 01 00 03 02 00 02 04 06 01 03 05 07
 
@@ -74,33 +86,53 @@ A destination that cannot be created leaves the image as it was, and nothing bes
 
 Two destinations of one file are refused before anything is made; the null device twice drops pieces.
 
-  $ printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m8; echo old > u; bintool 2 m8 x8 ./x8; bintool 4 m8 u u; bintool O m8 e8 e8; bintool R m8 p8 q8 p8
+  $ printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m8; echo old > u; ln -s u lu
+  $ bintool 2 m8 x8 ./x8
   error: two destinations are the same file
+  $ bintool 4 m8 u lu
   error: two destinations are the same file
+  $ bintool O m8 e8 e8
   error: two destinations are the same file
+  $ bintool R m8 p8 q8 p8
   error: two destinations are the same file
-  $ bintool R m8 /dev/null /dev/null p3 p4 && bintool O m8 /dev/null /dev/null && od -An -tx1 p3 p4; cat u; ls x8 e8 p8 q8 2>&1 | wc -l; rm m8 u p3 p4
+  $ bintool R m8 /dev/null /dev/null p3 p4
+  $ bintool O m8 /dev/null /dev/null
+  $ od -An -tx1 p3 p4; cat u; ls x8 e8 p8 q8 2>&1 | wc -l; rm m8 u lu p3 p4
    04 05 06 07
   old
   4
 
 1 to 4 failures; empty sources fail silently.
 
-  $ rm -f x y; : > e; printf abc > odd; bintool 1 e e m2; bintool 2 e x y; bintool 3 a m m2; bintool 1 missing a m2
+  $ rm -f x y; : > e; printf abc > odd
+  $ bintool 1 e e m2
+  $ bintool 2 e x y
+  $ bintool 3 a m m2
   Files are not the same size
+  $ bintool 1 missing a m2
   Can't open file
   Files are not the same size
-  $ bintool 3 missing other m2; bintool 1 odd odd m2; bintool 2 missing x y; printf 1 > one; bintool 1 one one m2; bintool 3 one one m2; bintool 2 one p q; bintool 4 one r s; (ulimit -f 10; bintool 2 one one q); wc -c p q r s one | tr -s ' \n' ' '; rm one p q r s
+  $ bintool 3 missing other m2
   Can't open file
   Can't open file
+  $ bintool 1 odd odd m2
   Files must have an even length
+  $ bintool 2 missing x y
   Can't open file
+  $ printf 1 > one; bintool 1 one one m2
   Files must have an even length
+  $ bintool 3 one one m2
   Files must have an even length
+  $ bintool 2 one p q
+  $ bintool 4 one r s
+  $ (ulimit -f 10; bintool 2 one one q)
+  $ wc -c p q r s one | tr -s ' \n' ' '; rm one p q r s
   0 p 0 q 0 r 0 s 0 one 0 total  (no-eol)
-  $ bintool 4 odd x dir/; cat x; bintool 2 m y no/y; od -An -tx1 y
+  $ bintool 4 odd x dir/; cat x
   Can't create file
-  cCan't create file
+  c (no-eol)
+  $ bintool 2 m y no/y; od -An -tx1 y
+  Can't create file
    05 04
   $ ls m2 2>/dev/null; echo *
   a a2 b back c d e e1 e2 img j m n o odd x x1 x2 y y1 y2 z z1 z2 zs

@@ -46,3 +46,10 @@ sparsely to an address past 4 GiB.
 
   $ rand 300002 1 > e1; rand 300002 2 > e2; for c in 1,2 3,4; do bintool ${c%,*} e1 e2 m && bintool ${c#*,} m x1 x2 && cmp x1 e1 && cmp x2 e2; done
   $ bintool 1 e1 e2 m && bintool 1 e1 e2 /dev/stdout | cmp - m && bintool O m a b && bintool S a b s && cmp s m
+
+Blocks are of the tool's own size: 128 KiB, and 512 KiB for the lane conversions.
+
+  $ truncate -s 1M mb; strace -f -o trace -e trace=read bash -c 'bintool K mb; bintool O mb e o' > /dev/null
+  $ grep -c ', 131072) = 131072$' trace; grep -c ', 524288) = 524288$' trace
+  8
+  2
