@@ -1,4 +1,4 @@
-// The length measurement every command but L relies on.
+// The one way every command but L opens and measures a source.
 #include "app/binary_tool.h"
 
 #include <utility>
@@ -9,35 +9,14 @@
 
 namespace bintool {
 
-int64_t BinaryTool::file_length(const char* name) {
-  int64_t length = File::length_of(name);
+int64_t BinaryTool::file_length(const File& file) {
+  int64_t length = file.length();
   return length < 0 ? fail(kCantOpenFile) : length;
 }
 
-BinaryTool::Measured BinaryTool::open_then_measure(const char* name) {
+BinaryTool::Source BinaryTool::open_source(const char* name) {
   File file = File::open(name, Role::kSource);
-  if (!file) {
-    fail(kCantOpenFile);
-    return {};
-  }
-  int64_t length = file_length(name);
-  if (length < 0) {
-    return {};
-  }
-  return {std::move(file), length};
-}
-
-BinaryTool::Measured BinaryTool::measure_then_open(const char* name,
-                                                   const char* open_failure) {
-  int64_t length = file_length(name);
-  File file = File::open(name, Role::kSource);
-  if (!file) {
-    fail(open_failure);
-    return {};
-  }
-  if (length < 0) {
-    return {};
-  }
+  int64_t length = file_length(file);
   return {std::move(file), length};
 }
 

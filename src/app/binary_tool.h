@@ -36,26 +36,22 @@ class BinaryTool {
   int hex_view(int argc, char* argv[]);     // P sourc [address] [rows]
   int hex_listing(int argc, char* argv[]);  // H sourc
 
-  /// The length of the named file in bytes (0 for an empty file). When it
-  /// cannot be opened for reading (missing, unreadable, a directory) prints
-  /// "Can't open file\n" and returns -1.
-  int64_t file_length(const char* name);
+  /// The length of an open source in bytes (0 for an empty file). When it
+  /// did not open (missing, unreadable, a directory) or has no length (a
+  /// pipe) prints "Can't open file\n" and returns -1.
+  int64_t file_length(const File& file);
 
-  /// A source opened for reading and its measured length. A false File
-  /// after the failure was reported.
-  struct Measured {
+  /// A source opened once for reading, measured on that descriptor.
+  struct Source {
     File file;
     int64_t length;
   };
 
-  /// Opens `name`, then measures it (K, C, T, P): one "Can't open file\n"
-  /// when either fails (missing, a directory, a pipe).
-  Measured open_then_measure(const char* name);
-
-  /// Measures `name` with file_length, then opens it (R, I, U, O, H): a
-  /// missing source is reported by both steps, the open with
-  /// `open_failure`; one that opens but has no length (a pipe), once.
-  Measured measure_then_open(const char* name, const char* open_failure);
+  /// Opens `name` and measures it: "Can't open file\n" once when either
+  /// fails (missing, a directory, a pipe). A source that did not open keeps
+  /// a false File, so that a command can say the second message users have
+  /// always seen for a missing source, and a pipe an open one with length -1.
+  Source open_source(const char* name);
 };
 
 }  // namespace bintool

@@ -6,11 +6,12 @@
 #include "io/file.h"
 
 namespace bintool {
-void require_args(int argc, int minimum, const char* message) {
+bool require_args(int argc, int minimum, const char* message) {
   if (argc < minimum) {
     print(message);
-    end_run();
+    return false;
   }
+  return true;
 }
 
 int fail(const char* message) {
@@ -30,7 +31,7 @@ int fail_copy(CopyEnd end) {
   return fail(end == CopyEnd::kReadFailed ? kCantReadFile : kCantWriteToFile);
 }
 
-bool refuse_same_file(const char* source, const char* destination) {
+bool refuse_same_file(const File& source, const char* destination) {
   if (!same_file(source, destination)) {
     return false;
   }

@@ -8,6 +8,7 @@
 #include "app/standard_output.h"
 #include "io/block_copy.h"
 #include "io/buffer.h"
+#include "io/file.h"
 
 namespace bintool {
 
@@ -16,8 +17,8 @@ inline constexpr int kDone = 0;
 inline constexpr int kFailed = -1;
 
 /// Checks the argument count before anything is touched: below `minimum`
-/// prints `message` and ends the run.
-void require_args(int argc, int minimum, const char* message);
+/// prints `message` and returns false, and the handler returns at once.
+[[nodiscard]] bool require_args(int argc, int minimum, const char* message);
 
 /// Prints `message` and returns kFailed, the result of a reported failure.
 /// Every stream the handler holds is closed when the handler returns.
@@ -32,9 +33,9 @@ Buffer block_or_fail(size_t size = kBlockSize);
 int fail_copy(CopyEnd end);
 
 /// The fix for commands that would empty a file they still have to read:
-/// true (after printing the refusal) when `destination` is the same existing
-/// file as `source`.
-bool refuse_same_file(const char* source, const char* destination);
+/// true (after printing the refusal) when `destination` leads to the file
+/// `source` is open on.
+bool refuse_same_file(const File& source, const char* destination);
 
 /// The fix for commands that would write two destinations into one file,
 /// leaving only the bytes written last: true (after printing the refusal)

@@ -44,14 +44,17 @@ bool letter_matches(const char* argument, char letter) {
 }
 
 void run(int argc, char* argv[]) {
+  begin_output();
   BinaryTool tool;
   if (argc < 2) {
     // With no arguments at all, argv[0] is the null that ends the vector.
     print(usage_text(argv[0] != nullptr ? argv[0] : ""));
-    end_run();
+    return;
   }
   // Every letter is compared, even after a match; the letters are distinct,
-  // so at most one handler runs. Its result never changes the exit status.
+  // so at most one handler runs. Its result never changes the exit status,
+  // and a handler that ends the run early (too few arguments, ESC at the
+  // prompt) simply returns.
   for (const Command& command : kCommands) {
     if (letter_matches(argv[1], command.letter)) {
       (tool.*command.handler)(argc, argv);

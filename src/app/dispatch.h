@@ -9,8 +9,8 @@ namespace bintool {
 bool letter_matches(const char* argument, char letter);
 
 /// Prints the usage text when no command letter is given, otherwise runs the
-/// handler whose letter matches argv[1]. Whatever happens, the exit status
-/// is 0.
+/// handler whose letter matches argv[1]. The caller then ends the run with
+/// close_output; whatever happens, the exit status is 0.
 void run(int argc, char* argv[]);
 
 }  // namespace bintool

@@ -25,6 +25,8 @@ int main(int argc, char* argv[]) {
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
   bintool::run(argc, argv);
-  // What standard output still holds can fail too (a full disk).
-  bintool::end_run();
+  // What standard output still holds can fail too (a full disk), and so
+  // can its close.
+  bintool::close_output();
+  return 0;
 }

@@ -4,6 +4,12 @@
 #include <cerrno>
 #include <cstdio>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 #include "app/messages.h"
 #include "io/file.h"
 
@@ -11,6 +17,7 @@ namespace bintool {
 namespace {
 
 bool g_output_failed = false;
+bool g_ended = false;
 
 }  // namespace
 
@@ -21,13 +28,17 @@ void output_failed(int error) {
   g_output_failed = true;
 }
 
-void print(std::string_view text) {
+bool print(std::string_view text) {
+  if (run_over()) {
+    return false;
+  }
   // Nobody reads what follows a failed write (a full disk, a reader that
-  // went away), so the run ends there.
+  // went away), so the run is over there.
   if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) {
     output_failed(errno);
-    end_run();
+    return false;
   }
+  return true;
 }
 
 bool flush_output() {
@@ -36,6 +47,32 @@ bool flush_output() {
   }
   output_failed(errno);
   return false;
+}
+
+void end_output() { g_ended = true; }
+
+bool run_over() { return g_output_failed || g_ended; }
+
+void close_output() {
+  if (!flush_output()) {
+    return;
+  }
+  // Closing a second descriptor of standard output asks the system for
+  // everything closing it would report.
+#ifdef _WIN32
+  int copy = _dup(_fileno(stdout));
+  if (copy >= 0 && _close(copy) != 0) {
+#else
+  int copy = dup(fileno(stdout));
+  if (copy >= 0 && close(copy) != 0) {
+#endif
+    output_failed(errno);
+  }
+}
+
+void begin_output() {
+  g_output_failed = false;
+  g_ended = false;
 }
 
 }  // namespace bintool

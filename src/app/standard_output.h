@@ -7,24 +7,37 @@
 
 namespace bintool {
 
-/// Flushes standard output and ends the process with status 0: how every
-/// run ends, early or not. Defined alone in end_run.cpp, so that a fuzzing
-/// build can end a run without ending the process.
-[[noreturn]] void end_run();
-
-/// Writes `text` to standard output as it stands, NUL bytes included. When
-/// standard output fails, ends the run.
-void print(std::string_view text);
+/// Writes `text` to standard output as it stands, NUL bytes included. False
+/// once the run is over: standard output failed (now or before), or the run
+/// was ended; nothing more is written then.
+bool print(std::string_view text);
 
 /// Writes out what standard output holds; false when that fails, after
 /// output_failed has said why.
 bool flush_output();
 
+/// Ends the run where it stands (ESC at the page prompt): nothing more is
+/// printed, and the commands' loops stop at their next check.
+void end_output();
+
+/// True once standard output has failed or the run was ended.
+bool run_over();
+
 /// A write to standard output failed with `error` (an errno value): says
 /// "Can't write to file" on standard error, the one message the tool ever
 /// writes there, and only once, unless the reader has gone away (EPIPE),
-/// which is no failure anybody needs to hear of.
+/// which is no failure anybody needs to hear of. The run is over then.
 void output_failed(int error);
+
+/// How every run ends, early or not: flushes standard output and checks what
+/// the system says when it is closed (a network share, or a FUSE medium,
+/// may fail a write only then), saying a failure as output_failed does.
+/// Standard output itself stays open, so that a fuzzing build goes the same
+/// way run after run; a new run starts with begin_output.
+void close_output();
+
+/// Forgets how the last run ended.
+void begin_output();
 
 }  // namespace bintool
 

@@ -11,18 +11,21 @@
 namespace bintool {
 
 int BinaryTool::concatenate(int argc, char* argv[]) {
-  require_args(argc, 4, kTooFewParams);
+  if (!require_args(argc, 4, kTooFewParams)) {
+    return kFailed;
+  }
   const char* destination = argv[argc - 1];
   // The destination is emptied only once every source has opened. A pipe's
-  // bytes come once, so it stays open; files reopen, past any open limit.
+  // bytes come once, so it stays open; a regular file is closed and opened
+  // again for its copy, so that more files than may be open at once join.
   std::vector<File> held;
   for (int i = 2; i < argc - 1; ++i) {
-    if (refuse_same_file(argv[i], destination)) {
-      return kFailed;
-    }
     File in = File::open(argv[i], Role::kStreamedSource);
     if (!in) {
       return fail(kFileCouldNotBeOpened);
+    }
+    if (refuse_same_file(in, destination)) {
+      return kFailed;
     }
     held.push_back(in.regular() ? File() : std::move(in));
   }

@@ -12,17 +12,22 @@
 namespace bintool {
 
 int BinaryTool::extract(int argc, char* argv[]) {
-  require_args(argc, 4, kTooFewParams);
+  if (!require_args(argc, 4, kTooFewParams)) {
+    return kFailed;
+  }
   const char* source = argv[2];
   const char* destination = argv[3];
   ExtractRange range = extract_range(argc, argv);
-  // A missing source is reported twice, the second time with the text
-  // these commands have always used.
-  auto [in, length] = measure_then_open(source, kCantCreateFile);
+  // A missing source is said twice, as users have always seen it: once
+  // measured, once opened, with the text these commands have always used.
+  auto [in, length] = open_source(source);
   if (!in) {
+    return fail(kCantCreateFile);
+  }
+  if (length < 0) {
     return kFailed;
   }
-  if (refuse_same_file(source, destination)) {
+  if (refuse_same_file(in, destination)) {
     return kFailed;
   }
   Buffer block = block_or_fail();

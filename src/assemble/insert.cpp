@@ -36,14 +36,19 @@ CopyEnd move_within(File& in, File& out, uint64_t count, uint64_t address,
 }  // namespace
 
 int BinaryTool::insert(int argc, char* argv[]) {
-  require_args(argc, 4, kTooFewParams);
+  if (!require_args(argc, 4, kTooFewParams)) {
+    return kFailed;
+  }
   const char* source = argv[2];
   const char* destination = argv[3];
   uint64_t address = insert_address(argc, argv);
-  // A missing source is reported twice, the second time with the text
-  // these commands have always used.
-  auto [in, count] = measure_then_open(source, kCantCreateFile);
+  // A missing source is said twice, as users have always seen it: once
+  // measured, once opened, with the text these commands have always used.
+  auto [in, count] = open_source(source);
   if (!in) {
+    return fail(kCantCreateFile);
+  }
+  if (count < 0) {
     return kFailed;
   }
   File out = File::open(destination, Role::kInPlace);

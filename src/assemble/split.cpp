@@ -12,22 +12,27 @@
 namespace bintool {
 
 int BinaryTool::split(int argc, char* argv[]) {
-  require_args(argc, 4, kTooFewParams);
+  if (!require_args(argc, 4, kTooFewParams)) {
+    return kFailed;
+  }
   const char* source = argv[2];
   if (refuse_shared_destination({argv + 3, argv + argc})) {
     return kFailed;
   }
-  // A missing source is reported twice, the second time with the text
-  // these commands have always used.
-  auto [in, length] = measure_then_open(source, kCantCreateFile);
+  // A missing source is said twice, as users have always seen it: once
+  // measured, once opened, with the text these commands have always used.
+  auto [in, length] = open_source(source);
   if (!in) {
+    return fail(kCantCreateFile);
+  }
+  if (length < 0) {
     return kFailed;
   }
   uint64_t take = piece_read_length(length, argc - 3);
   // Nothing is read past the measured end (a device may have none).
   auto left = static_cast<uint64_t>(length);
   for (int i = 3; i < argc; ++i) {
-    if (refuse_same_file(source, argv[i])) {
+    if (refuse_same_file(in, argv[i])) {
       return kFailed;
     }
   }

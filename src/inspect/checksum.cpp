@@ -13,9 +13,11 @@
 namespace bintool {
 
 int BinaryTool::checksum(int argc, char* argv[]) {
-  require_args(argc, 3, kTooFewParamsSuvise);
-  auto [file, length] = open_then_measure(argv[2]);
-  if (!file) {
+  if (!require_args(argc, 3, kTooFewParamsSuvise)) {
+    return kFailed;
+  }
+  auto [file, length] = open_source(argv[2]);
+  if (length < 0) {
     return kFailed;
   }
   Buffer block = block_or_fail();

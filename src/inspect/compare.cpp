@@ -42,13 +42,15 @@ void list_differences(const uint8_t* a, const uint8_t* b, size_t count,
 }  // namespace
 
 int BinaryTool::compare(int argc, char* argv[]) {
-  require_args(argc, 4, kTooFewParams);
-  auto [first, length] = open_then_measure(argv[2]);
-  if (!first) {
+  if (!require_args(argc, 4, kTooFewParams)) {
     return kFailed;
   }
-  auto [second, second_length] = open_then_measure(argv[3]);
-  if (!second) {
+  auto [first, length] = open_source(argv[2]);
+  if (length < 0) {
+    return kFailed;
+  }
+  auto [second, second_length] = open_source(argv[3]);
+  if (second_length < 0) {
     return kFailed;
   }
   if (length != second_length) {
@@ -58,8 +60,7 @@ int BinaryTool::compare(int argc, char* argv[]) {
                      '\0');
     std::snprintf(text.data(), text.size() + 1, kLengthsDifferFormat, argv[2],
                   argv[3]);
-    print(text);
-    end_run();
+    return fail(text.c_str());
   }
   Buffer blocks = block_or_fail(2 * kBlockSize);
   if (!blocks) {
@@ -78,7 +79,7 @@ int BinaryTool::compare(int argc, char* argv[]) {
     }
     size_t got = std::min(got_a->size(), got_b->size());
     list_differences(got_a->data(), got_b->data(), got, offset, out);
-    if (got == 0 || got_a->size() != got_b->size()) {
+    if (got == 0 || got_a->size() != got_b->size() || run_over()) {
       break;
     }
     offset += got;

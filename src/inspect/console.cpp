@@ -15,6 +15,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <iterator>
 #endif
 
 #ifdef _WIN32
@@ -60,8 +61,6 @@ int RawKeyboard::read_key() {
 namespace bintool {
 namespace {
 
-constexpr int kRestoredSignals[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP};
-
 // Kept where a signal handler can reach them.
 struct termios g_saved_mode;
 struct termios g_raw_mode;
@@ -102,19 +101,24 @@ extern "C" void stop_in_saved_mode(int signal_number) {
   errno = saved_errno;
 }
 
-void install(int signal_number, void (*handler)(int)) {
+// The signals the prompt catches, and what they did before it.
+constexpr int kCaughtSignals[] = {SIGINT, SIGQUIT, SIGTERM,
+                                  SIGHUP, SIGTSTP, SIGCONT};
+struct sigaction g_before[std::size(kCaughtSignals)];
+
+// Interrupted calls go on (SA_RESTART): a key read, or a write to the
+// terminal, survives a stop and a continue.
+void install(int signal_number, void (*handler)(int),
+             struct sigaction& before) {
   struct sigaction action {};
   action.sa_handler = handler;
-  sigaction(signal_number, &action, nullptr);
+  action.sa_flags = SA_RESTART;
+  sigaction(signal_number, &action, &before);
 }
 
 int read_byte() {
   unsigned char byte = 0;
-  ssize_t got;
-  do {
-    got = read(STDIN_FILENO, &byte, 1);
-  } while (got < 0 && errno == EINTR);
-  return got == 1 ? byte : -1;
+  return read(STDIN_FILENO, &byte, 1) == 1 ? byte : -1;
 }
 
 }  // namespace
@@ -132,13 +136,15 @@ RawKeyboard::RawKeyboard() {
   g_raw_mode.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
   g_raw_mode.c_cc[VMIN] = 1;
   g_raw_mode.c_cc[VTIME] = 0;
-  // They stay after the prompt: the terminal is in the saved mode then, so
-  // putting it back changes nothing before the signal does what it does.
-  for (int signal_number : kRestoredSignals) {
-    install(signal_number, restore_and_reraise);
+  // Only while the prompt waits: after it, signals do what they did before.
+  for (size_t i = 0; i < std::size(kCaughtSignals); ++i) {
+    int signal_number = kCaughtSignals[i];
+    install(signal_number,
+            signal_number == SIGTSTP   ? stop_in_saved_mode
+            : signal_number == SIGCONT ? resume_raw
+                                       : restore_and_reraise,
+            g_before[i]);
   }
-  install(SIGTSTP, stop_in_saved_mode);
-  install(SIGCONT, resume_raw);
   g_waiting = 1;
   tcsetattr(STDIN_FILENO, TCSANOW, &g_raw_mode);
 }
@@ -149,6 +155,9 @@ RawKeyboard::~RawKeyboard() {
   }
   g_waiting = 0;
   tcsetattr(STDIN_FILENO, TCSANOW, &g_saved_mode);
+  for (size_t i = 0; i < std::size(kCaughtSignals); ++i) {
+    sigaction(kCaughtSignals[i], &g_before[i], nullptr);
+  }
 }
 
 int RawKeyboard::read_key() {

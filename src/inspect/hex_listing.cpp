@@ -12,9 +12,16 @@
 namespace bintool {
 
 int BinaryTool::hex_listing(int argc, char* argv[]) {
-  require_args(argc, 3, kTooFewParamsApostrophe);
-  auto [file, length] = measure_then_open(argv[2], kCantOpenFile);
+  if (!require_args(argc, 3, kTooFewParamsApostrophe)) {
+    return kFailed;
+  }
+  // A missing source is said twice, as users have always seen it: once
+  // measured, once opened.
+  auto [file, length] = open_source(argv[2]);
   if (!file) {
+    return fail(kCantOpenFile);
+  }
+  if (length < 0) {
     return kFailed;
   }
   Buffer block = block_or_fail();
@@ -33,7 +40,9 @@ int BinaryTool::hex_listing(int argc, char* argv[]) {
       break;
     }
     append_listing(out, *got);
-    print(out);
+    if (!print(out)) {
+      return kFailed;
+    }
     out.clear();
   }
   return kDone;

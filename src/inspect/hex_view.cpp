@@ -22,12 +22,14 @@ constexpr size_t kRowsPerBlock = kBlockSize / 64;
 }  // namespace
 
 int BinaryTool::hex_view(int argc, char* argv[]) {
-  require_args(argc, 3, kTooFewParamsSuvise);
+  if (!require_args(argc, 3, kTooFewParamsSuvise)) {
+    return kFailed;
+  }
   // argv[argc] is null, which reads as address 0.
   uint64_t address = parse_hex(argv[3]);
   auto asked = static_cast<int32_t>(argc > 4 ? parse_decimal(argv[4]) : 1);
-  auto [file, length] = open_then_measure(argv[2]);
-  if (!file) {
+  auto [file, length] = open_source(argv[2]);
+  if (length < 0) {
     return kFailed;
   }
   ViewPlan plan = plan_view(length, address, asked);
@@ -39,8 +41,7 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
     block = Buffer::allocate(kRowsPerBlock * kRowBytes + kReadAlignment);
   }
   if (!block) {
-    print(kViewBufferFailed);
-    end_run();
+    return fail(kViewBufferFailed);
   }
   std::string out;
   if (plan.rows == 0) {
@@ -70,7 +71,9 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
           first < got->size() ? std::min(kRowBytes, got->size() - first) : 0;
       append_view_cells(out, cells.subspan(first, count));
     }
-    print(out);
+    if (!print(out)) {
+      return kFailed;
+    }
     out.clear();
   }
   print(out);

@@ -10,8 +10,8 @@
 namespace bintool {
 namespace {
 
-// Raw before the prompt shows, so an early key is not echoed. Nothing here
-// ends the run (the terminal would stay raw): a failed prompt reads as ESC.
+// Raw before the prompt shows, so an early key is not echoed. A failed
+// prompt reads as ESC.
 int prompted_key() {
   RawKeyboard keyboard;
   std::fputs(kPausePrompt, stdout);
@@ -31,11 +31,15 @@ void pause_prompt() {
   int key = prompted_key();
   print("\n");
   if (key == kEscapeKey) {
-    end_run();
+    end_output();
   }
 }
 
 void PagedOutput::end_item() {
+  // Once the run is over, no page is shown and no key is waited for.
+  if (run_over()) {
+    return;
+  }
   ++items_;
   if (items_ % page_items_ == 0) {
     flush();

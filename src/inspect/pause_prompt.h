@@ -8,8 +8,9 @@
 namespace bintool {
 
 /// Prints the prompt (no line break), flushes standard output, waits for a
-/// key, then prints "\n". ESC ends the run at once with status 0; any other
-/// key, or no keyboard at all, returns to the caller. A terminal that cannot
+/// key, then prints "\n". ESC ends the run (end_output: nothing more is
+/// printed, and the caller stops at its next check of run_over); any other
+/// key, or no keyboard at all, lets it go on. A terminal that cannot
 /// see the prompt (standard output goes elsewhere) is not waited for.
 void pause_prompt();
 

@@ -22,9 +22,11 @@ constexpr uint64_t kHitsPerPage = 120;
 
 int BinaryTool::search(int argc, char* argv[]) {
   // A file name with no pattern is as wrong as no file name.
-  require_args(argc, 4, kWrongParamCount);
-  auto [file, length] = open_then_measure(argv[2]);
-  if (!file) {
+  if (!require_args(argc, 4, kWrongParamCount)) {
+    return kFailed;
+  }
+  auto [file, length] = open_source(argv[2]);
+  if (length < 0) {
     return kFailed;
   }
   ParsedPattern pattern = parse_pattern({argv + 3, argv + argc});
@@ -59,7 +61,7 @@ int BinaryTool::search(int argc, char* argv[]) {
       out.flush();
       return fail(kCantReadFile);
     }
-    if (got->empty()) {
+    if (got->empty() || run_over()) {
       break;
     }
     std::span<uint8_t> searched =

@@ -304,14 +304,21 @@ bool File::seek(uint64_t offset) {
   return seek_to(fd_, static_cast<int64_t>(offset), SEEK_SET) >= 0;
 }
 
-int64_t File::length_of(const char* path) {
-  File file = open(path, Role::kSource);
+int64_t File::length() const {
   Stat info{};
-  if (!file || stat_of(file.fd_, info) != 0) {
+  if (fd_ < 0 || stat_of(fd_, info) != 0) {
     return -1;
   }
+  if (is_regular(info)) {
+    return info.st_size;
+  }
   // A device's end position; -1 for a pipe, which has none.
-  return is_regular(info) ? info.st_size : seek_to(file.fd_, 0, SEEK_END);
+  int64_t at = seek_to(fd_, 0, SEEK_CUR);
+  int64_t end = at < 0 ? -1 : seek_to(fd_, 0, SEEK_END);
+  if (end >= 0 && seek_to(fd_, at, SEEK_SET) < 0) {
+    return -1;
+  }
+  return end;
 }
 
 bool File::regular() const {
@@ -353,11 +360,6 @@ bool same_file(const File& a, const File& b) {
 bool same_file(const File& file, const char* path) {
   std::optional<Identity> first = identity_of(file.fd_);
   return first && first == identity_of(path);
-}
-
-bool same_file(const char* a, const char* b) {
-  std::optional<Identity> first = identity_of(a);
-  return first && first == identity_of(b);
 }
 
 // Text that is equal for two names exactly when writing to them writes one

@@ -73,11 +73,11 @@ class File {
   /// False when the system refuses (a pipe, an offset past INT64_MAX).
   bool seek(uint64_t offset);
 
-  /// The length in bytes of the file `path` names: the size of a regular
-  /// file, the end position of a device (0 for /dev/zero). -1 when it
-  /// cannot be opened for reading, or has no length (a pipe, a socket); a
-  /// named pipe is never waited for.
-  static int64_t length_of(const char* path);
+  /// The length in bytes, from the descriptor itself: the size of a regular
+  /// file, the end position of a device (0 for /dev/zero; the position is
+  /// put back). -1 when the file is not open or has no length (a pipe, a
+  /// socket).
+  int64_t length() const;
 
   /// True for a regular file, whose bytes can be read again after a close;
   /// false for a pipe or a device, whose bytes may come only once.
@@ -105,10 +105,6 @@ class File {
   explicit File(int fd) : fd_(fd) {}
   int fd_ = -1;
 };
-
-/// True when both names lead to the same existing file (same device and
-/// inode), whatever the names look like. False when either does not exist.
-bool same_file(const char* a, const char* b);
 
 /// True when writing to two of `names` would write one regular file: they
 /// lead to the same existing regular file (by any name or link), or, not

@@ -2,11 +2,12 @@
 #include "lanes/eprom_source.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace bintool {
 
-EpromSource::EpromSource(const char* name, uint64_t length)
-    : file_(File::open(name, Role::kSource)), length_(length) {}
+EpromSource::EpromSource(File file, uint64_t length)
+    : file_(std::move(file)), length_(length) {}
 
 EpromSource::EpromSource(std::span<const uint8_t> bytes)
     : bytes_(bytes), length_(bytes.size()), in_memory_(true) {}

@@ -19,14 +19,11 @@ namespace bintool {
 /// shrank) read as 0.
 class EpromSource {
  public:
-  /// The file `name`, measured at `length` bytes; false when it cannot be
-  /// opened.
-  EpromSource(const char* name, uint64_t length);
+  /// An open file, measured at `length` bytes.
+  EpromSource(File file, uint64_t length);
 
   /// `bytes`, which must outlive the source.
   explicit EpromSource(std::span<const uint8_t> bytes);
-
-  explicit operator bool() const { return file_ || in_memory_; }
 
   /// False when the file delivers no byte at all, or fails to.
   bool delivers();

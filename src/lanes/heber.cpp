@@ -1,6 +1,7 @@
 // 1 to 4: the HEBER conversions between two EPROM images and one. Each
 // destination is written in blocks, from the source bytes its block needs.
 #include <algorithm>
+#include <utility>
 
 #include "app/binary_tool.h"
 #include "app/conventions.h"
@@ -36,12 +37,8 @@ struct Blocks {
   }
 };
 
-// kDone, or kFailed after the message: `source` did not open or delivers no
-// byte at all.
+// kDone, or kFailed after the message: `source` delivers no byte at all.
 int check(EpromSource& source) {
-  if (!source) {
-    return fail(kCantOpenFile);
-  }
   return source.delivers() ? kDone : fail(kCantReadFile);
 }
 
@@ -123,9 +120,12 @@ int write_program_by_words(File& file, uint64_t n, EpromSource& e1,
 }
 
 int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
-  require_args(argc, 5, kTooFewParams);
-  int64_t n = tool.file_length(argv[2]);
-  if (n != tool.file_length(argv[3])) {
+  if (!require_args(argc, 5, kTooFewParams)) {
+    return kFailed;
+  }
+  auto [first_file, n] = tool.open_source(argv[2]);
+  auto [second_file, second_length] = tool.open_source(argv[3]);
+  if (n != second_length) {
     return fail(kFilesNotTheSameSize);
   }
   if (n <= 0) {
@@ -144,11 +144,11 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!blocks.buffer) {
     return kFailed;
   }
-  EpromSource first(argv[2], size);
+  EpromSource first(std::move(first_file), size);
   if (check(first) != kDone) {
     return kFailed;
   }
-  EpromSource second(argv[3], size);
+  EpromSource second(std::move(second_file), size);
   if (check(second) != kDone) {
     return kFailed;
   }
@@ -180,11 +180,13 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
 }
 
 int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
-  require_args(argc, 5, kTooFewParams);
+  if (!require_args(argc, 5, kTooFewParams)) {
+    return kFailed;
+  }
   if (refuse_shared_destination({argv + 3, 2})) {
     return kFailed;
   }
-  int64_t length = tool.file_length(argv[2]);
+  auto [file, length] = tool.open_source(argv[2]);
   if (length <= 0) {
     return kFailed;
   }
@@ -196,7 +198,7 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!blocks.buffer) {
     return kFailed;
   }
-  EpromSource image(argv[2], size);
+  EpromSource image(std::move(file), size);
   if (check(image) != kDone) {
     return kFailed;
   }

@@ -18,30 +18,27 @@ constexpr size_t kLaneBlock = kShuffleBlockSize / 2;
 }  // namespace
 
 int BinaryTool::interleave(int argc, char* argv[]) {
-  require_args(argc, 5, kTooFewParams);
+  if (!require_args(argc, 5, kTooFewParams)) {
+    return kFailed;
+  }
   const char* even_name = argv[2];
   const char* odd_name = argv[3];
   const char* image_name = argv[4];
-  // Two missing sources both measure -1 and so pass this check; the open
-  // below then reports them.
-  int64_t length = file_length(even_name);
-  if (length != file_length(odd_name)) {
+  // Two missing sources both measure -1 and so pass this check; each is
+  // then said again as not open, as users have always seen it.
+  auto [even, length] = open_source(even_name);
+  auto [odd, odd_length] = open_source(odd_name);
+  if (length != odd_length) {
     return fail(kFilesNotSameSize);
   }
-  File even = File::open(even_name, Role::kSource);
-  if (!even) {
-    return fail(kCantOpenFile);
-  }
-  File odd = File::open(odd_name, Role::kSource);
-  if (!odd) {
+  if (!even || !odd) {
     return fail(kCantOpenFile);
   }
   // Sources that open but cannot be measured (pipes) were reported already.
   if (length < 0) {
     return kFailed;
   }
-  if (refuse_same_file(even_name, image_name) ||
-      refuse_same_file(odd_name, image_name)) {
+  if (refuse_same_file(even, image_name) || refuse_same_file(odd, image_name)) {
     return kFailed;
   }
   Buffer block = block_or_fail(4 * kLaneBlock);
@@ -80,19 +77,25 @@ int BinaryTool::interleave(int argc, char* argv[]) {
 }
 
 int BinaryTool::deinterleave(int argc, char* argv[]) {
-  require_args(argc, 5, kTooFewParams);
+  if (!require_args(argc, 5, kTooFewParams)) {
+    return kFailed;
+  }
   const char* image_name = argv[2];
   const char* even_name = argv[3];
   const char* odd_name = argv[4];
   if (refuse_shared_destination({argv + 3, 2})) {
     return kFailed;
   }
-  auto [image, length] = measure_then_open(image_name, kCantOpenFile);
+  // A missing source is said twice, as users have always seen it: once
+  // measured, once opened.
+  auto [image, length] = open_source(image_name);
   if (!image) {
+    return fail(kCantOpenFile);
+  }
+  if (length < 0) {
     return kFailed;
   }
-  if (refuse_same_file(image_name, even_name) ||
-      refuse_same_file(image_name, odd_name)) {
+  if (refuse_same_file(image, even_name) || refuse_same_file(image, odd_name)) {
     return kFailed;
   }
   Buffer block = block_or_fail(4 * kLaneBlock);

@@ -98,3 +98,5 @@ A write that the medium fails only at close is said.
   Can't write to file
   $ bintool 4 b0 m/late3 y
   Can't write to file
+  $ bintool K b0 > m/late4
+  Can't write to file

@@ -1,6 +1,7 @@
 On a terminal: a key (unechoed, no Enter) or a cursor key goes on at once, ESC
 ends the run, and so does a kill (by PID); the terminal is left as it was. Ctrl-Z
-(the kernel discards it here) and a stop and go on keep single keys.
+(the kernel discards it here, and the prompt still catches the next one) and
+a stop and go on keep single keys.
 
   $ fill 70 61 > a; fill 70 62 > b; mkfifo keys; echo 'echo $$ > pid; exec $BINTOOL_RUNNER "$BINTOOL_BIN" C a b' > run
   $ script -qfec 'tty > pts; bash run; stty -a; bash run; stty -a' /dev/null < keys > shown & exec 3> keys
@@ -9,6 +10,8 @@ ends the run, and so does a kill (by PID); the terminal is left as it was. Ctrl-
   $ upto 1 Pritisni; printf x >&3; upto 2 Pritisni; printf '\e[A' >&3; upto 3 Pritisni
   $ kill -TSTP $(cat pid); settled $(cat pid); printf x >&3; upto 4 Pritisni; stty -F $(cat pts) -a | grep -o -e ' -*icanon' -e ' -*echo ' | tr -d '\n'
    -icanon -echo  (no-eol)
+  $ kill -TSTP $(cat pid); settled $(cat pid); echo $(( 0x$(awk '/^SigCgt/ { print $2 }' /proc/$(cat pid)/status) >> 19 & 1 ))
+  1
   $ kill -STOP $(cat pid); stty -F $(cat pts) icanon echo; kill -CONT $(cat pid); raw; printf '\e' >&3
   $ upto 5 Pritisni; kill -TERM $(cat pid); upto 2 icanon
   $ exec 3>&-; wait; tr -d '\r' < shown | grep -c -e '<>' -e 'prekid ...$'
