@@ -14,9 +14,13 @@ int64_t BinaryTool::file_length(const File& file) {
   return length < 0 ? fail(kCantOpenFile) : length;
 }
 
-BinaryTool::Source BinaryTool::open_source(const char* name) {
+BinaryTool::Source BinaryTool::open_source(const char* name,
+                                           const char* open_failure) {
   File file = File::open(name, Role::kSource);
   int64_t length = file_length(file);
+  if (!file && open_failure != nullptr) {
+    print(open_failure);
+  }
   return {std::move(file), length};
 }
 

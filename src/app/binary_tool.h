@@ -48,10 +48,11 @@ class BinaryTool {
   };
 
   /// Opens `name` and measures it: "Can't open file\n" once when either
-  /// fails (missing, a directory, a pipe). A source that did not open keeps
-  /// a false File, so that a command can say the second message users have
-  /// always seen for a missing source, and a pipe an open one with length -1.
-  Source open_source(const char* name);
+  /// fails (missing, a directory, a pipe), with length -1. A source that did
+  /// not open at all is then said a second time with `open_failure`, where a
+  /// command gives one: the two messages users have always seen from R, I,
+  /// U, O and H.
+  Source open_source(const char* name, const char* open_failure = nullptr);
 };
 
 }  // namespace bintool

@@ -18,12 +18,7 @@ int BinaryTool::extract(int argc, char* argv[]) {
   const char* source = argv[2];
   const char* destination = argv[3];
   ExtractRange range = extract_range(argc, argv);
-  // A missing source is said twice, as users have always seen it: once
-  // measured, once opened, with the text these commands have always used.
-  auto [in, length] = open_source(source);
-  if (!in) {
-    return fail(kCantCreateFile);
-  }
+  auto [in, length] = open_source(source, kCantCreateFile);
   if (length < 0) {
     return kFailed;
   }

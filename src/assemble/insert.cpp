@@ -42,12 +42,7 @@ int BinaryTool::insert(int argc, char* argv[]) {
   const char* source = argv[2];
   const char* destination = argv[3];
   uint64_t address = insert_address(argc, argv);
-  // A missing source is said twice, as users have always seen it: once
-  // measured, once opened, with the text these commands have always used.
-  auto [in, count] = open_source(source);
-  if (!in) {
-    return fail(kCantCreateFile);
-  }
+  auto [in, count] = open_source(source, kCantCreateFile);
   if (count < 0) {
     return kFailed;
   }

@@ -19,12 +19,7 @@ int BinaryTool::split(int argc, char* argv[]) {
   if (refuse_shared_destination({argv + 3, argv + argc})) {
     return kFailed;
   }
-  // A missing source is said twice, as users have always seen it: once
-  // measured, once opened, with the text these commands have always used.
-  auto [in, length] = open_source(source);
-  if (!in) {
-    return fail(kCantCreateFile);
-  }
+  auto [in, length] = open_source(source, kCantCreateFile);
   if (length < 0) {
     return kFailed;
   }

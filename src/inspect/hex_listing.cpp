@@ -15,12 +15,7 @@ int BinaryTool::hex_listing(int argc, char* argv[]) {
   if (!require_args(argc, 3, kTooFewParamsApostrophe)) {
     return kFailed;
   }
-  // A missing source is said twice, as users have always seen it: once
-  // measured, once opened.
-  auto [file, length] = open_source(argv[2]);
-  if (!file) {
-    return fail(kCantOpenFile);
-  }
+  auto [file, length] = open_source(argv[2], kCantOpenFile);
   if (length < 0) {
     return kFailed;
   }

@@ -87,12 +87,7 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
   if (refuse_shared_destination({argv + 3, 2})) {
     return kFailed;
   }
-  // A missing source is said twice, as users have always seen it: once
-  // measured, once opened.
-  auto [image, length] = open_source(image_name);
-  if (!image) {
-    return fail(kCantOpenFile);
-  }
+  auto [image, length] = open_source(image_name, kCantOpenFile);
   if (length < 0) {
     return kFailed;
   }
