@@ -148,6 +148,12 @@ struct Identity {
   bool operator==(const Identity&) const = default;
 };
 
+// A name's identity, and whether it is a regular file.
+struct Entry {
+  std::optional<Identity> identity;  // none for some devices (NUL)
+  bool regular;
+};
+
 #ifdef _WIN32
 std::optional<Identity> identity_of(HANDLE handle) {
   BY_HANDLE_FILE_INFORMATION info{};
@@ -161,15 +167,23 @@ std::optional<Identity> identity_of(HANDLE handle) {
 std::optional<Identity> identity_of(int fd) {
   return identity_of(reinterpret_cast<HANDLE>(_get_osfhandle(fd)));
 }
-std::optional<Identity> identity_of(const char* path) {
+// What a name leads to, in one lookup; no value where it leads nowhere.
+// The C runtime's stat takes NUL and the console for regular files; the
+// handle's type does not.
+std::optional<Entry> entry_of(const char* path) {
   HANDLE handle = CreateFileA(
       path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  std::optional<Identity> identity = identity_of(handle);
-  if (handle != INVALID_HANDLE_VALUE) {
-    CloseHandle(handle);
+  if (handle == INVALID_HANDLE_VALUE) {
+    return std::nullopt;
   }
-  return identity;
+  BY_HANDLE_FILE_INFORMATION info{};
+  bool known = GetFileInformationByHandle(handle, &info) != 0;
+  Entry entry{identity_of(handle),
+              known && GetFileType(handle) == FILE_TYPE_DISK &&
+                  (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0};
+  CloseHandle(handle);
+  return entry;
 }
 #else
 std::optional<Identity> identity_of(int fd) {
@@ -180,46 +194,43 @@ std::optional<Identity> identity_of(int fd) {
   return Identity{static_cast<uint64_t>(info.st_dev),
                   static_cast<uint64_t>(info.st_ino)};
 }
-std::optional<Identity> identity_of(const char* path) {
+// What a name leads to, in one lookup; no value where it leads nowhere.
+std::optional<Entry> entry_of(const char* path) {
   struct stat info {};
   if (stat(path, &info) != 0) {
     return std::nullopt;
   }
-  return Identity{static_cast<uint64_t>(info.st_dev),
-                  static_cast<uint64_t>(info.st_ino)};
+  return Entry{Identity{static_cast<uint64_t>(info.st_dev),
+                        static_cast<uint64_t>(info.st_ino)},
+               S_ISREG(info.st_mode)};
 }
 #endif
 
-// What a name leads to: nothing, a regular file, or something else.
-enum class Kind { kNone, kRegular, kOther };
-#ifdef _WIN32
-constexpr char kSeparators[] = "/\\";
-// The C runtime's stat takes NUL and the console for regular files; the
-// handle's type does not.
-Kind kind_of(const char* path) {
-  HANDLE handle = CreateFileA(
-      path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) {
-    return Kind::kNone;
-  }
-  BY_HANDLE_FILE_INFORMATION info{};
-  bool regular = GetFileType(handle) == FILE_TYPE_DISK &&
-                 GetFileInformationByHandle(handle, &info) &&
-                 (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-  CloseHandle(handle);
-  return regular ? Kind::kRegular : Kind::kOther;
+std::optional<Identity> identity_of(const char* path) {
+  std::optional<Entry> entry = entry_of(path);
+  return entry ? entry->identity : std::nullopt;
 }
-#else
-constexpr char kSeparators[] = "/";
-Kind kind_of(const char* path) {
-  struct stat info {};
-  if (stat(path, &info) != 0) {
-    return Kind::kNone;
+
+// Text that is equal for two names exactly when writing to them writes one
+// regular file; no value for names that are no regular file.
+std::optional<std::string> destination_key(const char* path) {
+  auto key = [](std::optional<Identity> identity) {
+    return identity ? std::optional(std::to_string(identity->device) + ':' +
+                                    std::to_string(identity->index))
+                    : std::nullopt;
+  };
+  if (std::optional<Entry> entry = entry_of(path)) {
+    return entry->regular ? key(entry->identity) : std::nullopt;
   }
-  return S_ISREG(info.st_mode) ? Kind::kRegular : Kind::kOther;
+  std::string_view name = path;
+  size_t start = last_name_at(name);
+  std::string folder = start == 0 ? "." : std::string(name.substr(0, start));
+  std::optional<std::string> in = key(identity_of(folder.c_str()));
+  if (start == name.size() || !in) {
+    return std::nullopt;
+  }
+  return *in + '/' + std::string(name.substr(start));
 }
-#endif
 
 // A test build ends the run at a read of a block or more that lands in
 // memory at another place in its page than its file offset: every test then
@@ -362,36 +373,13 @@ bool same_file(const File& file, const char* path) {
   return first && first == identity_of(path);
 }
 
-// Text that is equal for two names exactly when writing to them writes one
-// regular file; no value for names that are no regular file.
-static std::optional<std::string> destination_key(const char* path) {
-  auto key =
-      [](std::optional<Identity> identity) -> std::optional<std::string> {
-    if (!identity) {
-      return std::nullopt;
-    }
-    return std::to_string(identity->device) + ':' +
-           std::to_string(identity->index);
-  };
-  switch (kind_of(path)) {
-    case Kind::kRegular:
-      return key(identity_of(path));
-    case Kind::kOther:
-      return std::nullopt;
-    case Kind::kNone:
-      break;
-  }
-  std::string_view name = path;
-  size_t cut = name.find_last_of(kSeparators);
-  std::string folder = cut == std::string_view::npos
-                           ? "."
-                           : std::string(name.substr(0, cut + 1));
-  name.remove_prefix(cut == std::string_view::npos ? 0 : cut + 1);
-  std::optional<std::string> in = key(identity_of(folder.c_str()));
-  if (name.empty() || !in) {
-    return std::nullopt;
-  }
-  return *in + '/' + std::string(name);
+size_t last_name_at(std::string_view path) {
+#ifdef _WIN32
+  size_t cut = path.find_last_of("/\\");
+#else
+  size_t cut = path.find_last_of('/');
+#endif
+  return cut == std::string_view::npos ? 0 : cut + 1;
 }
 
 bool two_write_one_file(std::span<char* const> names) {

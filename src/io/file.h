@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 
 namespace bintool {
 
@@ -105,6 +106,10 @@ class File {
   explicit File(int fd) : fd_(fd) {}
   int fd_ = -1;
 };
+
+/// Where the last name of `path` starts: just past its last separator ('/',
+/// and '\\' on Windows), or 0 where it has none.
+size_t last_name_at(std::string_view path);
 
 /// True when writing to two of `names` would write one regular file: they
 /// lead to the same existing regular file (by any name or link), or, not

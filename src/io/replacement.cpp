@@ -20,7 +20,6 @@
 #else
 #include <unistd.h>
 
-#include <climits>
 #include <cstdlib>
 #endif
 
@@ -81,9 +80,6 @@ int process_id() { return _getpid(); }
 // Handlers run on a thread of their own there; nothing to hold.
 struct SignalsHeld {
   SignalsHeld() {}
-  ~SignalsHeld() {}
-  SignalsHeld(const SignalsHeld&) = delete;
-  SignalsHeld& operator=(const SignalsHeld&) = delete;
 };
 #else
 std::optional<Original> original_of(const char* path) {
@@ -212,41 +208,29 @@ Replacement Replacement::create(const char* path) {
   if (!original) {
     return {};
   }
-  size_t cut = original->path.find_last_of(
-#ifdef _WIN32
-      "/\\"
-#else
-      "/"
-#endif
-  );
-  size_t start = cut == std::string::npos ? 0 : cut + 1;
+  size_t start = last_name_at(original->path);
   std::string stem = original->path.substr(0, start) + "." +
                      original->path.substr(start) + ".bintool-";
   catch_signals();
-  for (int slot = 0; slot < 2; ++slot) {
-    if (g_pending[slot].used != 0) {
+  int slot = g_pending[0].used == 0 ? 0 : g_pending[1].used == 0 ? 1 : -1;
+  for (int attempt = 0; slot >= 0 && attempt < 100; ++attempt) {
+    std::string name = stem + suffix();
+    if (name.size() >= kLongestName) {
+      return {};
+    }
+    SignalsHeld held;
+    int fd = create_exclusive(name.c_str());
+    if (fd < 0 && errno == EEXIST) {
       continue;
     }
-    for (int attempt = 0; attempt < 100; ++attempt) {
-      std::string name = stem + suffix();
-      if (name.size() >= kLongestName) {
-        return {};
-      }
-      SignalsHeld held;
-      int fd = create_exclusive(name.c_str());
-      if (fd < 0 && errno == EEXIST) {
-        continue;
-      }
-      if (fd < 0) {
-        return {};
-      }
-      std::memcpy(g_pending[slot].name, name.c_str(), name.size() + 1);
-      g_pending[slot].fd = fd;
-      g_pending[slot].used = 1;
-      take_over(fd, *original);
-      return Replacement(File(fd), slot, std::move(original->path));
+    if (fd < 0) {
+      return {};
     }
-    return {};
+    std::memcpy(g_pending[slot].name, name.c_str(), name.size() + 1);
+    g_pending[slot].fd = fd;
+    g_pending[slot].used = 1;
+    take_over(fd, *original);
+    return Replacement(File(fd), slot, std::move(original->path));
   }
   return {};
 }
