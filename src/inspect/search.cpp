@@ -18,6 +18,12 @@ namespace {
 
 constexpr uint64_t kHitsPerPage = 120;
 
+// The first offset on a page at or past `n` bytes: where the next read
+// goes, just after the bytes kept.
+size_t page_end(size_t n) {
+  return (n + kReadAlignment - 1) / kReadAlignment * kReadAlignment;
+}
+
 }  // namespace
 
 int BinaryTool::search(int argc, char* argv[]) {
@@ -52,8 +58,7 @@ int BinaryTool::search(int argc, char* argv[]) {
   uint64_t base = 0;  // the offset of the first byte searched next
   BlockReader reader(file, static_cast<uint64_t>(length));
   for (size_t kept = 0;;) {
-    size_t place =
-        (kept + kReadAlignment - 1) / kReadAlignment * kReadAlignment;
+    size_t place = page_end(kept);
     std::optional<std::span<uint8_t>> got = reader.next(block.span().subspan(
         place, (room - place) / kReadAlignment * kReadAlignment));
     if (!got) {
@@ -71,8 +76,7 @@ int BinaryTool::search(int argc, char* argv[]) {
       out.end_item();
     });
     kept = std::min(searched.size(), overlap);
-    size_t next = (kept + kReadAlignment - 1) / kReadAlignment * kReadAlignment;
-    std::memmove(block.data() + next - kept,
+    std::memmove(block.data() + page_end(kept) - kept,
                  searched.data() + searched.size() - kept, kept);
     base += searched.size() - kept;
   }
