@@ -3,8 +3,6 @@
 #ifndef BINTOOL_APP_CONVENTIONS_H_
 #define BINTOOL_APP_CONVENTIONS_H_
 
-#include <span>
-
 #include "app/standard_output.h"
 #include "io/block_copy.h"
 #include "io/buffer.h"
@@ -31,16 +29,6 @@ Buffer block_or_fail(size_t size = kBlockSize);
 /// Prints what stopped a copy, "Can't read file\n" for a read, otherwise
 /// "Can't write to file\n", and returns kFailed.
 int fail_copy(CopyEnd end);
-
-/// The fix for commands that would empty a file they still have to read:
-/// true (after printing the refusal) when `destination` leads to the file
-/// `source` is open on.
-bool refuse_same_file(const File& source, const char* destination);
-
-/// The fix for commands that would write two destinations into one file,
-/// leaving only the bytes written last: true (after printing the refusal)
-/// when two of `destinations` would write one regular file.
-bool refuse_shared_destination(std::span<char* const> destinations);
 
 }  // namespace bintool
 

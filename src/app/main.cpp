@@ -10,7 +10,7 @@
 
 #include "app/dispatch.h"
 #include "app/standard_output.h"
-#include "io/file.h"
+#include "io/standard_descriptors.h"
 
 int main(int argc, char* argv[]) {
   bintool::fill_standard_descriptors();

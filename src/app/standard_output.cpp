@@ -11,7 +11,7 @@
 #endif
 
 #include "app/messages.h"
-#include "io/file.h"
+#include "io/standard_descriptors.h"
 
 namespace bintool {
 namespace {
@@ -33,8 +33,11 @@ bool print(std::string_view text) {
     return false;
   }
   // Nobody reads what follows a failed write (a full disk, a reader that
-  // went away), so the run is over there.
-  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) {
+  // went away), so the run is over there. On a terminal stdio writes a line
+  // at once and returns the full count even when that fails: only its error
+  // flag tells.
+  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+      std::ferror(stdout) != 0) {
     output_failed(errno);
     return false;
   }
@@ -42,7 +45,7 @@ bool print(std::string_view text) {
 }
 
 bool flush_output() {
-  if (std::fflush(stdout) == 0) {
+  if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) {
     return true;
   }
   output_failed(errno);
@@ -71,6 +74,7 @@ void close_output() {
 }
 
 void begin_output() {
+  std::clearerr(stdout);
   g_output_failed = false;
   g_ended = false;
 }

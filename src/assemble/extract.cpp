@@ -3,6 +3,7 @@
 
 #include "app/binary_tool.h"
 #include "app/conventions.h"
+#include "app/destinations.h"
 #include "app/messages.h"
 #include "assemble/ranges.h"
 #include "io/block_copy.h"
@@ -15,23 +16,23 @@ int BinaryTool::extract(int argc, char* argv[]) {
   if (!require_args(argc, 4, kTooFewParams)) {
     return kFailed;
   }
-  const char* source = argv[2];
-  const char* destination = argv[3];
   ExtractRange range = extract_range(argc, argv);
-  auto [in, length] = open_source(source, kCantCreateFile);
+  auto [in, length] = open_source(argv[2], kCantCreateFile);
   if (length < 0) {
-    return kFailed;
-  }
-  if (refuse_same_file(in, destination)) {
     return kFailed;
   }
   Buffer block = block_or_fail();
   if (!block) {
     return kFailed;
   }
-  File out = File::open(destination, Role::kNewDestination);
+  Destinations destination({argv + 3, 1}, kCantCreateFile);
+  const File* sources[] = {&in};
+  if (!destination.refuse(sources, false)) {
+    return kFailed;
+  }
+  File* out = destination.start(0);
   if (!out) {
-    return fail(kCantCreateFile);
+    return kFailed;
   }
   // Nothing is read past the measured end (a device may have none): an
   // address at or past it leaves the destination empty.
@@ -39,10 +40,13 @@ int BinaryTool::extract(int argc, char* argv[]) {
   uint64_t limit = range.address < end_at
                        ? std::min(range.limit, end_at - range.address)
                        : 0;
-  if (limit == 0 || !in.seek(range.address)) {
-    return out.close() ? kDone : fail(kCantWriteToFile);
+  if (limit != 0 && !in.seek(range.address)) {
+    return fail(kCantReadFile);
   }
-  CopyEnd end = close_after(copy_bytes(in, out, limit, block.span()), out);
+  CopyEnd end = copy_bytes(in, *out, limit, block.span());
+  if (end == CopyEnd::kDone && !destination.finish()) {
+    end = CopyEnd::kCloseFailed;
+  }
   return end == CopyEnd::kDone ? kDone : fail_copy(end);
 }
 

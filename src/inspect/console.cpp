@@ -16,6 +16,8 @@
 #include <cerrno>
 #include <csignal>
 #include <iterator>
+
+#include "io/signals.h"
 #endif
 
 #ifdef _WIN32
@@ -66,13 +68,8 @@ struct termios g_saved_mode;
 struct termios g_raw_mode;
 volatile sig_atomic_t g_waiting = 0;  // the prompt waits for its key
 
-// Puts the terminal back as it was, then lets the signal do what it always
-// does (end the process).
-extern "C" void restore_and_reraise(int signal_number) {
-  tcsetattr(STDIN_FILENO, TCSANOW, &g_saved_mode);
-  std::signal(signal_number, SIG_DFL);
-  std::raise(signal_number);
-}
+// What a signal that ends the process does first.
+void restore_mode() { tcsetattr(STDIN_FILENO, TCSANOW, &g_saved_mode); }
 
 // Single keys again once the process goes on after a stop.
 extern "C" void resume_raw(int) {
@@ -86,7 +83,7 @@ extern "C" void resume_raw(int) {
 // (a process group orphaned from its shell), that is at once.
 extern "C" void stop_in_saved_mode(int signal_number) {
   int saved_errno = errno;
-  tcsetattr(STDIN_FILENO, TCSANOW, &g_saved_mode);
+  restore_mode();
   struct sigaction own {};
   struct sigaction stop {};
   stop.sa_handler = SIG_DFL;
@@ -101,19 +98,24 @@ extern "C" void stop_in_saved_mode(int signal_number) {
   errno = saved_errno;
 }
 
-// The signals the prompt catches, and what they did before it.
-constexpr int kCaughtSignals[] = {SIGINT, SIGQUIT, SIGTERM,
-                                  SIGHUP, SIGTSTP, SIGCONT};
+// The stop and the going on, which the prompt catches while it waits, and
+// what they did before it. A stop the process was started ignoring stays
+// ignored.
+constexpr int kCaughtSignals[] = {SIGTSTP, SIGCONT};
 struct sigaction g_before[std::size(kCaughtSignals)];
 
 // Interrupted calls go on (SA_RESTART): a key read, or a write to the
 // terminal, survives a stop and a continue.
 void install(int signal_number, void (*handler)(int),
              struct sigaction& before) {
+  sigaction(signal_number, nullptr, &before);
+  if (before.sa_handler == SIG_IGN) {
+    return;
+  }
   struct sigaction action {};
   action.sa_handler = handler;
   action.sa_flags = SA_RESTART;
-  sigaction(signal_number, &action, &before);
+  sigaction(signal_number, &action, nullptr);
 }
 
 int read_byte() {
@@ -137,14 +139,9 @@ RawKeyboard::RawKeyboard() {
   g_raw_mode.c_cc[VMIN] = 1;
   g_raw_mode.c_cc[VTIME] = 0;
   // Only while the prompt waits: after it, signals do what they did before.
-  for (size_t i = 0; i < std::size(kCaughtSignals); ++i) {
-    int signal_number = kCaughtSignals[i];
-    install(signal_number,
-            signal_number == SIGTSTP   ? stop_in_saved_mode
-            : signal_number == SIGCONT ? resume_raw
-                                       : restore_and_reraise,
-            g_before[i]);
-  }
+  install(SIGTSTP, stop_in_saved_mode, g_before[0]);
+  install(SIGCONT, resume_raw, g_before[1]);
+  restore_on_signal(restore_mode);
   g_waiting = 1;
   tcsetattr(STDIN_FILENO, TCSANOW, &g_raw_mode);
 }
@@ -154,7 +151,8 @@ RawKeyboard::~RawKeyboard() {
     return;
   }
   g_waiting = 0;
-  tcsetattr(STDIN_FILENO, TCSANOW, &g_saved_mode);
+  restore_mode();
+  restore_on_signal(nullptr);
   for (size_t i = 0; i < std::size(kCaughtSignals); ++i) {
     sigaction(kCaughtSignals[i], &g_before[i], nullptr);
   }

@@ -49,7 +49,9 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
   }
   // Cells past the end of the file are blank, and so are those past a file
   // that ends early (it shrank): nothing is read after a short read.
-  bool readable = file.seek(address);
+  if (plan.rows > 0 && !file.seek(address)) {
+    return fail(kCantReadFile);
+  }
   BlockReader reader(file);
   auto rows = static_cast<uint64_t>(plan.rows);
   for (uint64_t row = 0; row < rows;) {
@@ -59,8 +61,7 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
     std::span<uint8_t> cells = block.span().subspan(
         static_cast<size_t>((address + row * kRowBytes) % kReadAlignment),
         block_rows * kRowBytes);
-    std::optional<std::span<uint8_t>> got =
-        readable ? reader.next(cells) : cells.first(0);
+    std::optional<std::span<uint8_t>> got = reader.next(cells);
     if (!got) {
       return fail(kCantReadFile);
     }

@@ -1,5 +1,5 @@
-// RAII ownership of one file descriptor, opened for its role, and file
-// identity. Nothing here knows the tool: every command stands on it.
+// RAII ownership of one file descriptor, opened for its role, and what the
+// system said of the file when it opened. Nothing here knows the tool.
 #ifndef BINTOOL_IO_FILE_H_
 #define BINTOOL_IO_FILE_H_
 
@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string_view>
+#include <string>
+
+#include "io/file_identity.h"
 
 namespace bintool {
 
@@ -21,29 +23,48 @@ enum class Role {
   /// Read-only, as `cat` reads: a named pipe waits for its writer and is
   /// read to that writer's end.
   kStreamedSource,
-  /// Write-only, created or emptied the moment it opens. A named pipe waits
-  /// for its reader, and a reader that goes away fails the next write.
-  kNewDestination,
   /// Read-write, in place: an existing file, never created nor emptied.
   kInPlace,
 };
 
+struct OpenedDestination;
+
 /// Owns one descriptor; closes it exactly once, on close() or at
 /// destruction. Nothing is buffered here: a write reaches the system before
-/// it returns, so a full disk shows on that write.
+/// it returns, so a full disk shows on that write. Every open asks the system
+/// once what the file is (identity(), regular()); a file it cannot tell of
+/// does not open, and the answer outlives close().
 class File {
  public:
   File() = default;
   File(File&& other) noexcept;
-  File& operator=(File&& other) = delete;
+  File& operator=(File&& other) noexcept;
   File(const File&) = delete;
   File& operator=(const File&) = delete;
   ~File();
 
-  /// Opens `path` for `role`; a false File when that fails.
+  /// Opens `path` for `role`; a false File when that fails (errno says why).
   static File open(const char* path, Role role);
 
+  /// Opens `path` write-only without emptying it (empty() does that once the
+  /// command knows it may), making it where it does not exist. With
+  /// `wait` false nothing waits: a named pipe with no reader yet comes back
+  /// `later`, as does a name met when no descriptor is free.
+  static OpenedDestination open_destination(const char* path, bool wait);
+
+  /// Makes `path`, which must not exist, write-only and readable by its owner
+  /// alone; a false File when it exists (errno EEXIST) or cannot be made.
+  static File make_new(const char* path);
+
   explicit operator bool() const { return fd_ >= 0; }
+
+  /// Which file this is; no value only for a Windows device (NUL, CON),
+  /// which has none and is the same as nothing.
+  const std::optional<FileIdentity>& identity() const { return identity_; }
+
+  /// True for a regular file, whose bytes can be read again after a close;
+  /// false for a pipe or a device, whose bytes may come only once.
+  bool regular() const { return regular_; }
 
   /// Reads from the position until `into` is full or the file ends, and
   /// returns the count read: fewer than asked only at the end. No value
@@ -62,6 +83,10 @@ class File {
   /// The same at offset `at`, whatever the position.
   bool write_at(uint64_t at, std::span<const uint8_t> bytes);
 
+  /// Cuts a regular file to 0 bytes; other files have nothing to cut. False
+  /// when the system refuses.
+  bool empty();
+
   /// Waits until the written bytes are on the medium; false when the
   /// system reports that they could not be stored.
   bool sync();
@@ -74,15 +99,10 @@ class File {
   /// False when the system refuses (a pipe, an offset past INT64_MAX).
   bool seek(uint64_t offset);
 
-  /// The length in bytes, from the descriptor itself: the size of a regular
-  /// file, the end position of a device (0 for /dev/zero; the position is
-  /// put back). -1 when the file is not open or has no length (a pipe, a
-  /// socket).
+  /// The length in bytes: the size of a regular file when it opened, the end
+  /// position of a device (0 for /dev/zero; the position is put back). -1
+  /// when the file is not open or has no length (a pipe, a socket).
   int64_t length() const;
-
-  /// True for a regular file, whose bytes can be read again after a close;
-  /// false for a pipe or a device, whose bytes may come only once.
-  bool regular() const;
 
   /// Copies up to `count` bytes from the position of `from` to the position
   /// of this file inside the system, without passing them through memory,
@@ -92,42 +112,47 @@ class File {
   /// (and so meets any real error on its own reads and writes).
   uint64_t copy_in_kernel(File& from, uint64_t count);
 
+  /// Gives this file the permission bits of `original`, and its owner and
+  /// group where the process may; a file system that keeps none (FAT) is no
+  /// failure.
+  void take_permissions_of(const File& original);
+
+  /// The name under which the file `path` opened as can be replaced: the
+  /// file a chain of links ends at, as an absolute name. No value when that
+  /// cannot be had, or no longer leads to this file.
+  std::optional<std::string> final_name(const char* path) const;
+
   /// Closes the descriptor; false when the close reported an error.
   bool close();
 
-  /// True when both are open on the same file (same device and inode).
-  friend bool same_file(const File& a, const File& b);
-
-  /// True when `file` is open on the file `path` leads to.
-  friend bool same_file(const File& file, const char* path);
-
  private:
-  friend class Replacement;
-  explicit File(int fd) : fd_(fd) {}
+  explicit File(int fd);
+
   int fd_ = -1;
+  std::optional<FileIdentity> identity_;
+  bool regular_ = false;
+  int64_t size_ = -1;
+  uint32_t mode_ = 0;
+  uint32_t owner_ = 0;
+  uint32_t group_ = 0;
 };
 
-/// Where the last name of `path` starts: just past its last separator ('/',
-/// and '\\' on Windows), or 0 where it has none.
-size_t last_name_at(std::string_view path);
+/// A destination as its first open found it.
+struct OpenedDestination {
+  File file;           // false when not open
+  bool later = false;  // not open yet, and not failed: open it at its turn
+  std::string made;    // the name this open made, empty when the file existed
+};
 
-/// True when writing to two of `names` would write one regular file: they
-/// lead to the same existing regular file (by any name or link), or, not
-/// existing yet, name the same entry of the same directory (`u1` and
-/// `./u1`). Devices, pipes and other files that are no regular file never
-/// count, nor do empty names.
-bool two_write_one_file(std::span<char* const> names);
+/// True when both are the same file, by identity.
+bool same_file(const File& a, const File& b);
 
-/// Gives each of the standard descriptors 0, 1 and 2 that is closed the
-/// null device, read-only, before any file is opened: no file then takes
-/// the place of standard input (where the page prompt would read it) or of
-/// standard output (where messages would land in it). Closed standard
-/// output thus fails its first write, as a failing output does.
-void fill_standard_descriptors();
+/// Removes the file `name`, which this run made, if it is still `file`;
+/// closes `file` first.
+void remove_made(const std::string& name, File& file);
 
-/// True when a failed write's `error` (an errno value) means that the
-/// reader of a pipe has gone away: no failure anybody needs to hear of.
-bool reader_gone(int error);
+/// True when the last failed open (errno) ran out of descriptors.
+bool out_of_descriptors();
 
 }  // namespace bintool
 

@@ -28,11 +28,8 @@ class EpromSource {
   /// False when the file delivers no byte at all, or fails to.
   bool delivers();
 
-  /// True when the file is the one `name` leads to (by any name or link).
-  bool is(const char* name) const { return same_file(file_, name); }
-
-  /// True for a regular file; see File::regular.
-  bool regular() const { return file_.regular(); }
+  /// The file read.
+  const File& file() const { return file_; }
 
   /// Closes the file early; false when that fails.
   bool close() { return file_.close(); }

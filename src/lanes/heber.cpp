@@ -5,10 +5,10 @@
 
 #include "app/binary_tool.h"
 #include "app/conventions.h"
+#include "app/destinations.h"
 #include "app/messages.h"
 #include "io/buffer.h"
 #include "io/file.h"
-#include "io/replacement.h"
 #include "lanes/heber_layout.h"
 #include "lanes/lane_layout.h"
 
@@ -40,38 +40,6 @@ struct Blocks {
 // kDone, or kFailed after the message: `source` delivers no byte at all.
 int check(EpromSource& source) {
   return source.delivers() ? kDone : fail(kCantReadFile);
-}
-
-// A destination: a new file or, when it is one of the sources, a new file
-// beside it that takes its name only once every destination is complete.
-class Destination {
- public:
-  Destination(const char* name, bool replaces)
-      : replacement_(replaces ? Replacement::create(name) : Replacement()),
-        file_(replaces ? File() : File::open(name, Role::kNewDestination)) {}
-
-  explicit operator bool() const {
-    return static_cast<bool>(replacement_) || static_cast<bool>(file_);
-  }
-  File& file() { return replacement_ ? replacement_.file() : file_; }
-
-  /// Closes a new file, or puts the replacement in the source's place.
-  bool finish() { return replacement_ ? replacement_.commit() : file_.close(); }
-
- private:
-  Replacement replacement_;
-  File file_;
-};
-
-// True after the refusal when a source is also a destination but is no
-// regular file: a device cannot be replaced, and writing it in place would
-// overwrite bytes still to be read.
-bool refuse_device(const EpromSource& source, bool is_destination) {
-  if (!is_destination || source.regular()) {
-    return false;
-  }
-  print(kSameFile);
-  return true;
 }
 
 // The image of `n`-byte EPROMs in its own order, a block at a time.
@@ -152,28 +120,27 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (check(second) != kDone) {
     return kFailed;
   }
-  bool first_replaced = first.is(argv[4]);
-  bool second_replaced = second.is(argv[4]);
-  if (refuse_device(first, first_replaced) ||
-      refuse_device(second, second_replaced)) {
+  // A source that is also the destination is replaced by a new file, made
+  // beside it, once the image is whole.
+  Destinations image({argv + 4, 1}, kCantCreateFile);
+  const File* sources[] = {&first.file(), &second.file()};
+  if (!image.refuse(sources, true)) {
     return kFailed;
   }
-  Destination image(argv[4], first_replaced || second_replaced);
-  if (!image) {
-    return fail(kCantCreateFile);
+  File* file = image.start(0);
+  if (!file) {
+    return kFailed;
   }
-  File& file = image.file();
   int written =
       board == Board::kVideo
-          ? write_in_order(file, size, first, second, heber_video_join, blocks)
-      : file.regular()
-          ? write_program_by_words(file, size, first, second, blocks)
-          : write_in_order(file, size, first, second, heber_program_join,
+          ? write_in_order(*file, size, first, second, heber_video_join, blocks)
+      : file->regular()
+          ? write_program_by_words(*file, size, first, second, blocks)
+          : write_in_order(*file, size, first, second, heber_program_join,
                            blocks);
   if (written != kDone) {
     return kFailed;
   }
-  // Windows replaces no file that is still open.
   first.close();
   second.close();
   return image.finish() ? kDone : fail(kCantWriteToFile);
@@ -181,9 +148,6 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
 
 int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!require_args(argc, 5, kTooFewParams)) {
-    return kFailed;
-  }
-  if (refuse_shared_destination({argv + 3, 2})) {
     return kFailed;
   }
   auto [file, length] = tool.open_source(argv[2]);
@@ -202,21 +166,21 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (check(image) != kDone) {
     return kFailed;
   }
-  bool first_replaces = image.is(argv[3]);
-  bool second_replaces = image.is(argv[4]);
-  if (refuse_device(image, first_replaces || second_replaces)) {
+  Destinations eproms({argv + 3, 2}, kCantCreateFile);
+  const File* sources[] = {&image.file()};
+  if (!eproms.refuse(sources, true)) {
     return kFailed;
   }
-  Destination first_eprom(argv[3], first_replaces);
-  if (!first_eprom) {
+  // When the second cannot be had, a first EPROM in a new file is still made
+  // whole before that is said; one that would replace the image is not.
+  bool both = eproms.ready(1);
+  if (!both && eproms.replaces(0)) {
     return fail(kCantCreateFile);
   }
-  // When the second cannot be created, a first EPROM in a new file is still
-  // made whole before that is said; one that would replace the image goes.
-  Destination second_eprom(argv[4], second_replaces);
-  bool both = static_cast<bool>(second_eprom);
-  if (!both && first_replaces) {
-    return fail(kCantCreateFile);
+  File* first_eprom = eproms.start(0);
+  File* second_eprom = both && first_eprom ? eproms.start(1) : nullptr;
+  if (!first_eprom || (both && !second_eprom)) {
+    return kFailed;
   }
   auto split =
       board == Board::kProgram ? heber_program_split : heber_video_split;
@@ -229,17 +193,12 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
     if (!split(image, size, at, e1, e2, blocks.scratch())) {
       return fail(kCantReadFile);
     }
-    if (!first_eprom.file().write(e1) ||
-        (both && !second_eprom.file().write(e2))) {
+    if (!first_eprom->write(e1) || (both && !second_eprom->write(e2))) {
       return fail(kCantWriteToFile);
     }
   }
   image.close();
-  // The replacement goes last: the image keeps its name unless both EPROMs
-  // are complete.
-  Destination& last = first_replaces ? first_eprom : second_eprom;
-  Destination& other = first_replaces ? second_eprom : first_eprom;
-  if (!other.finish() || (both && !last.finish())) {
+  if (!eproms.finish()) {
     return fail(kCantWriteToFile);
   }
   return both ? kDone : fail(kCantCreateFile);

@@ -3,6 +3,7 @@
 
 #include "app/binary_tool.h"
 #include "app/conventions.h"
+#include "app/destinations.h"
 #include "app/messages.h"
 #include "io/block_reader.h"
 #include "io/buffer.h"
@@ -22,13 +23,10 @@ int BinaryTool::interleave(int argc, char* argv[]) {
   if (!require_args(argc, 5, kTooFewParams)) {
     return kFailed;
   }
-  const char* even_name = argv[2];
-  const char* odd_name = argv[3];
-  const char* image_name = argv[4];
-  // Two missing sources both measure -1 and so pass this check; each is
-  // then said again as not open, as users have always seen it.
-  auto [even, length] = open_source(even_name);
-  auto [odd, odd_length] = open_source(odd_name);
+  // Two missing sources both measure -1 and so pass this check; that is
+  // said once more as a source not open, as users have always seen it.
+  auto [even, length] = open_source(argv[2]);
+  auto [odd, odd_length] = open_source(argv[3]);
   if (length != odd_length) {
     return fail(kFilesNotSameSize);
   }
@@ -39,16 +37,18 @@ int BinaryTool::interleave(int argc, char* argv[]) {
   if (length < 0) {
     return kFailed;
   }
-  if (refuse_same_file(even, image_name) || refuse_same_file(odd, image_name)) {
-    return kFailed;
-  }
   Buffer block = block_or_fail(4 * kLaneBlock);
   if (!block) {
     return kFailed;
   }
-  File image = File::open(image_name, Role::kNewDestination);
+  Destinations destination({argv + 4, 1}, kCantCreateFile);
+  const File* sources[] = {&even, &odd};
+  if (!destination.refuse(sources, false)) {
+    return kFailed;
+  }
+  File* image = destination.start(0);
   if (!image) {
-    return fail(kCantCreateFile);
+    return kFailed;
   }
   auto lane_a = block.span().first(kLaneBlock);
   auto lane_b = block.span().subspan(kLaneBlock, kLaneBlock);
@@ -63,7 +63,7 @@ int BinaryTool::interleave(int argc, char* argv[]) {
       return fail(kCantReadFile);
     }
     size_t count = interleave_lanes(*got_a, *got_b, joined);
-    if (!image.write(joined.first(count))) {
+    if (!image->write(joined.first(count))) {
       return fail(kCantWriteToFile);
     }
     // A lane that ends early (it shrank) ends the image.
@@ -71,41 +71,38 @@ int BinaryTool::interleave(int argc, char* argv[]) {
       break;
     }
   }
-  if (!image.close()) {
-    return fail(kCantWriteToFile);
-  }
-  return kDone;
+  return destination.finish() ? kDone : fail(kCantWriteToFile);
 }
 
 int BinaryTool::deinterleave(int argc, char* argv[]) {
   if (!require_args(argc, 5, kTooFewParams)) {
     return kFailed;
   }
-  const char* image_name = argv[2];
-  const char* even_name = argv[3];
-  const char* odd_name = argv[4];
-  if (refuse_shared_destination({argv + 3, 2})) {
-    return kFailed;
-  }
-  auto [image, length] = open_source(image_name, kCantOpenFile);
+  auto [image, length] = open_source(argv[2], kCantOpenFile);
   if (length < 0) {
-    return kFailed;
-  }
-  if (refuse_same_file(image, even_name) || refuse_same_file(image, odd_name)) {
     return kFailed;
   }
   Buffer block = block_or_fail(4 * kLaneBlock);
   if (!block) {
     return kFailed;
   }
-  // Scripts expect this text, not "Can't create file", for the first lane.
-  File even = File::open(even_name, Role::kNewDestination);
-  if (!even) {
+  // Scripts expect "Can't open file", not "Can't create file", for the
+  // first lane. Neither lane is emptied before both are open.
+  Destinations lanes({argv + 3, 2}, kCantCreateFile, kCantOpenFile);
+  const File* sources[] = {&image};
+  if (!lanes.refuse(sources, false)) {
+    return kFailed;
+  }
+  if (!lanes.ready(0)) {
     return fail(kCantOpenFile);
   }
-  File odd = File::open(odd_name, Role::kNewDestination);
-  if (!odd) {
+  if (!lanes.ready(1)) {
     return fail(kCantCreateFile);
+  }
+  File* even = lanes.start(0);
+  File* odd = even != nullptr ? lanes.start(1) : nullptr;
+  if (odd == nullptr) {
+    return kFailed;
   }
   auto whole = block.span().first(2 * kLaneBlock);
   auto lane_a = block.span().subspan(2 * kLaneBlock, kLaneBlock);
@@ -120,17 +117,14 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
     auto even_bytes = lane_a.first((size + 1) / 2);
     auto odd_bytes = lane_b.first(size / 2);
     deinterleave_lanes(*got, even_bytes, odd_bytes);
-    if (!even.write(even_bytes) || !odd.write(odd_bytes)) {
+    if (!even->write(even_bytes) || !odd->write(odd_bytes)) {
       return fail(kCantWriteToFile);
     }
     if (size < whole.size()) {
       break;
     }
   }
-  if (!even.close() || !odd.close()) {
-    return fail(kCantWriteToFile);
-  }
-  return kDone;
+  return lanes.finish() ? kDone : fail(kCantWriteToFile);
 }
 
 }  // namespace bintool

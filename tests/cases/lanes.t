@@ -81,8 +81,8 @@ A destination that cannot be created leaves the image as it was, and nothing bes
   Can't create file
   Can't create file
   Can't create file
-  $ cmp g keep; echo .g*; rm g keep
-  .g*
+  $ cmp g keep; echo .bintool*; rm g keep
+  .bintool*
 
 Two destinations of one file are refused before anything is made; the null device twice drops pieces.
 

@@ -42,8 +42,8 @@ A read error in the other source of a conversion in place leaves the image.
   Can't read file
   $ bintool 3 m/f g2 g2
   Can't read file
-  $ cmp g g2 && echo .g*; rm g2
-  .g*
+  $ cmp g g2 && echo .bintool*; rm g2
+  .bintool*
   $ bintool H m/f | tr '\r' '~' | uniq -c
         2 >00,>00,>00,>00,>00,>00,>00,>00~
         1 >4A,>4B,>4C,>00,>00,>00,>00,>00~
