@@ -21,6 +21,15 @@ int BinaryTool::extract(int argc, char* argv[]) {
   if (length < 0) {
     return kFailed;
   }
+  // Nothing is read past the measured end (a device may have none): an
+  // address at or past it leaves the destination empty.
+  auto end_at = static_cast<uint64_t>(length);
+  uint64_t limit = range.address < end_at
+                       ? std::min(range.limit, end_at - range.address)
+                       : 0;
+  if (limit != 0 && !in.seek(range.address)) {
+    return fail(kCantReadFile);
+  }
   Buffer block = block_or_fail();
   if (!block) {
     return kFailed;
@@ -33,15 +42,6 @@ int BinaryTool::extract(int argc, char* argv[]) {
   File* out = destination.start(0);
   if (!out) {
     return kFailed;
-  }
-  // Nothing is read past the measured end (a device may have none): an
-  // address at or past it leaves the destination empty.
-  auto end_at = static_cast<uint64_t>(length);
-  uint64_t limit = range.address < end_at
-                       ? std::min(range.limit, end_at - range.address)
-                       : 0;
-  if (limit != 0 && !in.seek(range.address)) {
-    return fail(kCantReadFile);
   }
   CopyEnd end = copy_bytes(in, *out, limit, block.span());
   if (end == CopyEnd::kDone && !destination.finish()) {

@@ -21,6 +21,9 @@ int prompted_key() {
 }  // namespace
 
 void pause_prompt() {
+  if (run_over()) {
+    return;
+  }
   if (prompt_unseen()) {
     // Nobody sees a prompt in a file or a pipe: it keeps the bytes a key
     // press gives, and nothing waits.

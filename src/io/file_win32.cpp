@@ -89,25 +89,38 @@ File File::open(const char* path, Role role) {
 }
 
 OpenedDestination File::open_destination(const char* path, bool) {
-  // OPEN_ALWAYS says whether the file was there: made or found in one call,
-  // through any link.
-  HANDLE handle = CreateFileA(path, GENERIC_WRITE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE |
-                                  FILE_SHARE_DELETE,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Found, else made, through any link. A link to a name not made yet is
+  // an entry that exists, though nothing opens through it: the file then
+  // opened is new, and this run made it.
+  auto create = [&](DWORD how) {
+    return CreateFileA(path, GENERIC_WRITE,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, how, FILE_ATTRIBUTE_NORMAL, nullptr);
+  };
+  bool made = false;
+  HANDLE handle = create(OPEN_EXISTING);
+  if (handle == INVALID_HANDLE_VALUE &&
+      GetLastError() == ERROR_FILE_NOT_FOUND) {
+    handle = create(CREATE_NEW);
+    made = handle != INVALID_HANDLE_VALUE;
+    if (!made && GetLastError() == ERROR_FILE_EXISTS) {
+      handle = create(OPEN_ALWAYS);
+      made = handle != INVALID_HANDLE_VALUE;
+    }
+  }
   if (handle == INVALID_HANDLE_VALUE) {
     errno = GetLastError() == ERROR_TOO_MANY_OPEN_FILES ? EMFILE : ENOENT;
     return {};
   }
-  bool made = GetLastError() != ERROR_ALREADY_EXISTS;
-  int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
+  int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle),
+                           _O_WRONLY | _O_BINARY);
   if (fd < 0) {
     CloseHandle(handle);
     return {};
   }
   File file(fd);
   std::optional<std::string> name;
-  if (file && file.regular_ && made) {
+  if (file && file.regular_ && made && file.size_ == 0) {
     name = file.final_name(path);
   }
   return {std::move(file), false, name.value_or("")};

@@ -72,16 +72,20 @@ and says so once on standard error; a reader that has gone is no failure.
   keys
   1024
 
-L waits for a named pipe's writer, early or late, as cat does; files reopen,
-so more of them than the open-file limit join.
+L waits for a named pipe's writer, early or late, as cat does, and reads the
+sources it opened even when their names go meanwhile; past the open-file
+limit files open again at their turn, and must be the same files.
 
   $ waits() { for i in $(seq 1000); do grep -q -e wait_for_partner -e fifo_open /proc/$1/wchan && return; sleep 0.01; done; echo "$1 never waited"; }
   $ (printf early, > p) & waits $!; bintool L p f pout; wait $!; cat pout
   early,abcd (no-eol)
-  $ bash -c 'exec $BINTOOL_RUNNER "$BINTOOL_BIN" L p f pout' & waits $!; printf late, > p; wait $!; cat pout
-  late,abcd (no-eol)
+  $ bash -c 'exec $BINTOOL_RUNNER "$BINTOOL_BIN" L f p pout' & waits $!; mv f f2; printf late, > p; wait $!; mv f2 f; cat pout
+  abcdlate, (no-eol)
   $ for i in $(seq 40); do printf "$i," > s$i; done; (ulimit -n 20; bintool L $(seq -f s%g 40) all); cat all
   1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31,32,33,34,35,36,37,38,39,40, (no-eol)
+  $ bash -c 'ulimit -n 20; exec $BINTOOL_RUNNER "$BINTOOL_BIN" L $(seq -f s%g 40) p all2' & waits $!; mv s2 s0; printf x > s2; printf late, > p; wait $!; cat all2
+  File could not be opened
+  1, (no-eol)
 
 A reader that leaves ends every writing command at once (unheard on standard
 output); a named pipe as a destination waits for a late reader.

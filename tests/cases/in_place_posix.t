@@ -46,6 +46,11 @@ other hard links keep the old bytes.
   $ echo .bintool*
   .bintool*
 
+A name as long as a folder takes converts in place too.
+
+  $ n=$(printf '%0250d' 0); cp keep $n; bintool 2 $n $n w4 && cmp $n v && cmp w4 w && rm $n w4 && echo .bintool*
+  .bintool*
+
 A device cannot be replaced: a source that is also a destination is refused.
 
   $ dev=$(losetup -f --show keep 2>/dev/null) || skip no loop device here

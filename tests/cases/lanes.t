@@ -28,11 +28,12 @@ S and O failures leave the old image, and a lane made before the failure.
   Can't open file
   $ bintool O o no/x y
   Can't open file
-  $ bintool O o x no/y
+  $ bintool O o x no/y; cp e keep; bintool O o keep no/y; cmp e keep
+  Can't create file
   Can't create file
   $ bintool O o x o
   error: source and destination are the same file
-  $ echo *; cat x z1 z2 zs | wc -c
+  $ rm keep; echo *; cat x z1 z2 zs | wc -c
   back e img o odd x z z1 z2 zs
   0
 
@@ -84,9 +85,16 @@ A destination that cannot be created leaves the image as it was, and nothing bes
   $ cmp g keep; echo .bintool*; rm g keep
   .bintool*
 
-Two destinations of one file are refused before anything is made; the null device twice drops pieces.
+Two destinations of one file are refused, by any name or link (one to a name
+not made yet too), and nothing is made; the null device twice drops pieces.
 
-  $ printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m8; echo old > u; ln -s u lu
+  $ printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m8; echo old > u; ln -s u lu; ln -s n1 dl
+  $ bintool 2 m8 dl n1; bintool 4 m8 n1 dl; bintool O m8 dl ./n1; bintool R m8 x8 dl n1; ls n1 x8 2>&1 | wc -l
+  error: two destinations are the same file
+  error: two destinations are the same file
+  error: two destinations are the same file
+  error: two destinations are the same file
+  2
   $ bintool 2 m8 x8 ./x8
   error: two destinations are the same file
   $ bintool 4 m8 u lu
@@ -97,7 +105,7 @@ Two destinations of one file are refused before anything is made; the null devic
   error: two destinations are the same file
   $ bintool R m8 /dev/null /dev/null p3 p4
   $ bintool O m8 /dev/null /dev/null
-  $ od -An -tx1 p3 p4; cat u; ls x8 e8 p8 q8 2>&1 | wc -l; rm m8 u lu p3 p4
+  $ od -An -tx1 p3 p4; cat u; ls x8 e8 p8 q8 2>&1 | wc -l; rm m8 u lu dl p3 p4
    04 05 06 07
   old
   4

@@ -1,0 +1,64 @@
+Each failable call of a file and of a conversion in place fails once while an
+image is converted in place: the failure is said, and the image is whole, old
+or new, with nothing beside it. A look at what a name opened that cannot tell
+refuses, whichever file is the same as which.
+
+  $ command -v strace > /dev/null && [ -z "$BINTOOL_RUNNER" ] || skip no strace here, or a runner whose own calls strace would count
+  $ rand 1000 1 > keep; rand 1000 2 > e; bintool 2 keep u1 u2
+  $ fault() { cp keep img; strace -qq -o /dev/null "$@" "$BINTOOL_BIN" 2 img img d2 2>/dev/null; { cmp -s img keep && echo old; } || { cmp -s img u1 && cmp -s d2 u2 && echo new; }; ls .bintool-* 2>/dev/null; true; }
+  $ for call in openat:error=EACCES newfstatat:error=EIO fcntl:error=EIO; do for n in 1 2; do fault -P img -e inject=$call:when=$n; done; done
+  Can't open file
+  old
+  Can't create file
+  old
+  Can't open file
+  old
+  Can't create file
+  old
+  Can't open file
+  old
+  Can't create file
+  old
+  $ for call in newfstatat:error=EIO:when=3 pread64:error=EIO readlink:error=EIO; do fault -P img -e inject=$call; done
+  Can't create file
+  old
+  Can't read file
+  old
+  Can't create file
+  old
+  $ for call in ftruncate:error=EIO write:error=ENOSPC fdatasync:error=EIO rename:error=EXDEV fchown:error=EPERM fchmod:error=EPERM; do fault -e inject=$call:when=1; done
+  Can't create file
+  old
+  Can't write to file
+  old
+  Can't write to file
+  old
+  Can't write to file
+  old
+  new
+  new
+  $ for c in "4 img d1 img" "1 img e img" "3 e img img" "L img e img" "I img img 0" "U img img 40" "O img img x" "R img x img"; do
+  >   cp keep img; strace -qq -o /dev/null -P img -e inject=newfstatat:error=EIO:when=2 "$BINTOOL_BIN" $c 2>/dev/null; cmp img keep; done
+  Can't create file
+  Can't create file
+  Can't create file
+  Can't create file
+  Can't create file
+  Can't open file
+  Can't open file
+  File could not be opened
+
+A failed seek is a failure: nothing is made from the wrong bytes.
+
+  $ for c in "I keep x 10" "P keep 10 2" "U e keep 10"; do strace -qq -o /dev/null -e inject=lseek:error=EIO:when=1 "$BINTOOL_BIN" $c; done; ls x 2>&1 | wc -l
+  Can't read file
+  Can't read file
+  Can't write to file
+  1
+
+A terminal that has gone fails the first write of a listing: that is said on
+standard error, and nothing more is written, no prompt either.
+
+  $ fill 70 61 > a; fill 70 62 > b; python3 -c 'import os, pty, subprocess as p, sys; m, s = pty.openpty(); os.close(m); p.run(["strace", "-qq", "-e", "trace=write", "-o", "log"] + sys.argv[1:], stdout=s, stdin=p.DEVNULL)' "$BINTOOL_BIN" C a b; grep -c 'write(1,' log
+  Can't write to file
+  1
