@@ -80,15 +80,15 @@ bool Destinations::ready(size_t i) {
   return false;
 }
 
-File* Destinations::fail(size_t i) {
+bool Destinations::fail(size_t i) {
   first_failed_ = std::min(first_failed_, i);
   if (!refused_) {
     print(i == 0 ? cant_have_first_ : cant_have_);
   }
-  return nullptr;
+  return false;
 }
 
-File* Destinations::start(size_t i) {
+bool Destinations::prepare(size_t i) {
   Slot& slot = slots_[i];
   if (slot.later) {
     // Its first look comes now: the same checks as the others had.
@@ -109,13 +109,42 @@ File* Destinations::start(size_t i) {
     return fail(i);
   }
   slot.started = true;
-  if (!slot.replaces) {
-    return slot.file.empty() ? &slot.file : fail(i);
+  if (slot.replaces) {
+    slot.replacement = Replacement::create(slot.file, slot.name);
+    // Windows replaces no file that is still open.
+    slot.file.close();
+    if (!slot.replacement) {
+      return fail(i);
+    }
   }
-  slot.replacement = Replacement::create(slot.file, slot.name);
-  // Windows replaces no file that is still open.
-  slot.file.close();
-  return slot.replacement ? &slot.replacement.file() : fail(i);
+  return true;
+}
+
+bool Destinations::empty(size_t i) {
+  return slots_[i].replaces || slots_[i].file.empty() || fail(i);
+}
+
+File* Destinations::start(size_t i) {
+  return prepare(i) && empty(i) ? &file(i) : nullptr;
+}
+
+bool Destinations::begin(size_t count) {
+  // Whatever can fail without touching a file comes before any is emptied.
+  for (size_t i = 0; i < count; ++i) {
+    if (!prepare(i)) {
+      return false;
+    }
+  }
+  for (size_t i = 0; i < count; ++i) {
+    if (!empty(i)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+File& Destinations::file(size_t i) {
+  return slots_[i].replaces ? slots_[i].replacement.file() : slots_[i].file;
 }
 
 bool Destinations::finish() {

@@ -55,8 +55,16 @@ class Destinations {
 
   /// Destination `i` at its turn, emptied; in place, the new file beside its
   /// source. Null after the message when it cannot be had: not opened, a
-  /// late one refused, not emptied.
+  /// late one refused, no new file beside its source, not emptied.
   File* start(size_t i);
+
+  /// Starts the first `count` destinations at once, as start() does, but
+  /// empties none before every one of them is had. False after the message
+  /// of the first that cannot be had.
+  bool begin(size_t count);
+
+  /// Destination `i` once started.
+  File& file(size_t i);
 
   /// Closes destination `i`, which is no replacement; false when the close
   /// fails.
@@ -82,7 +90,9 @@ class Destinations {
   // Compares destination `i` with the sources and every open destination
   // before it; says a refusal.
   bool refuse_one(size_t i);
-  File* fail(size_t i);
+  bool prepare(size_t i);
+  bool empty(size_t i);
+  bool fail(size_t i);
 
   std::vector<Slot> slots_;
   std::set<FileIdentity> regular_;  // of the destinations checked so far

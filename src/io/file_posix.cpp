@@ -140,7 +140,14 @@ OpenedDestination File::open_destination(const char* path, bool wait) {
 }
 
 File File::make_new(const char* path) {
-  return File(::open(path, O_WRONLY | O_CREAT | O_EXCL, 0600));
+  int fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL, 0600);
+  File file(fd);
+  if (fd >= 0 && !file) {
+    int error = errno;
+    unlink(path);  // made, but the system could not tell of it
+    errno = error;
+  }
+  return file;
 }
 
 std::optional<size_t> File::read(std::span<uint8_t> into) {

@@ -141,7 +141,11 @@ File File::make_new(const char* path) {
   if (fd < 0) {
     CloseHandle(handle);
   }
-  return File(fd);
+  File file(fd);
+  if (!file) {
+    DeleteFileA(path);  // made, but the system could not tell of it
+  }
+  return file;
 }
 
 std::optional<size_t> File::read(std::span<uint8_t> into) {

@@ -177,11 +177,10 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!both && eproms.replaces(0)) {
     return fail(kCantCreateFile);
   }
-  File* first_eprom = eproms.start(0);
-  File* second_eprom = both && first_eprom ? eproms.start(1) : nullptr;
-  if (!first_eprom || (both && !second_eprom)) {
+  if (!eproms.begin(both ? 2 : 1)) {
     return kFailed;
   }
+  File& first_eprom = eproms.file(0);
   auto split =
       board == Board::kProgram ? heber_program_split : heber_video_split;
   uint64_t h = size / 2;
@@ -193,7 +192,7 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
     if (!split(image, size, at, e1, e2, blocks.scratch())) {
       return fail(kCantReadFile);
     }
-    if (!first_eprom->write(e1) || (both && !second_eprom->write(e2))) {
+    if (!first_eprom.write(e1) || (both && !eproms.file(1).write(e2))) {
       return fail(kCantWriteToFile);
     }
   }

@@ -99,11 +99,11 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
   if (!lanes.ready(1)) {
     return fail(kCantCreateFile);
   }
-  File* even = lanes.start(0);
-  File* odd = even != nullptr ? lanes.start(1) : nullptr;
-  if (odd == nullptr) {
+  if (!lanes.begin(2)) {
     return kFailed;
   }
+  File& even = lanes.file(0);
+  File& odd = lanes.file(1);
   auto whole = block.span().first(2 * kLaneBlock);
   auto lane_a = block.span().subspan(2 * kLaneBlock, kLaneBlock);
   auto lane_b = block.span().subspan(3 * kLaneBlock, kLaneBlock);
@@ -117,7 +117,7 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
     auto even_bytes = lane_a.first((size + 1) / 2);
     auto odd_bytes = lane_b.first(size / 2);
     deinterleave_lanes(*got, even_bytes, odd_bytes);
-    if (!even->write(even_bytes) || !odd->write(odd_bytes)) {
+    if (!even.write(even_bytes) || !odd.write(odd_bytes)) {
       return fail(kCantWriteToFile);
     }
     if (size < whole.size()) {
