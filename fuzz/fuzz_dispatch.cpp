@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,16 +16,29 @@
 #include "app/dispatch.h"
 #include "app/standard_output.h"
 
+namespace {
+
+char g_scratch[] = "/tmp/bintool-fuzz-XXXXXX";
+
+// The scratch folder goes with the fuzzer.
+void remove_scratch() {
+  std::error_code ignored;
+  std::filesystem::current_path("/", ignored);
+  std::filesystem::remove_all(g_scratch, ignored);
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  char scratch[] = "/tmp/bintool-fuzz-XXXXXX";
-  if (mkdtemp(scratch) == nullptr || chdir(scratch) != 0) {
+  if (mkdtemp(g_scratch) == nullptr || chdir(g_scratch) != 0) {
     std::abort();
   }
-  // Files stop growing at 5 GiB (room for a sparse file past 4 GiB), where a
-  // write fails as on a full disk. No keyboard, and nothing printed.
+  std::atexit(remove_scratch);
+  // No file grows past 5 GiB (room for a sparse file past 4 GiB): one that
+  // tries is a finding (libFuzzer's SIGXFSZ). No keyboard, and nothing
+  // printed.
   rlimit size{rlim_t{5} << 30, rlim_t{5} << 30};
   setrlimit(RLIMIT_FSIZE, &size);
-  std::signal(SIGXFSZ, SIG_IGN);
   (void)std::freopen("/dev/null", "r", stdin);
   (void)std::freopen("/dev/null", "w", stdout);
   return 0;

@@ -18,6 +18,15 @@
 namespace bintool {
 namespace {
 
+// An open that a signal interrupts (a named pipe's wait) is made again.
+int open_again(const char* path, int flags, mode_t mode = 0) {
+  int fd;
+  do {
+    fd = ::open(path, flags, mode);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
 std::optional<FileIdentity> identity_of(const struct stat& info) {
   return FileIdentity{static_cast<uint64_t>(info.st_dev),
                       static_cast<uint64_t>(info.st_ino)};
@@ -27,7 +36,7 @@ int open_for(const char* path, Role role) {
   switch (role) {
     case Role::kSource: {
       // Opened without waiting, then made to wait on its reads again.
-      int fd = ::open(path, O_RDONLY | O_NONBLOCK);
+      int fd = open_again(path, O_RDONLY | O_NONBLOCK);
       if (fd >= 0 && fcntl(fd, F_SETFL, 0) != 0) {
         int error = errno;
         ::close(fd);
@@ -37,9 +46,9 @@ int open_for(const char* path, Role role) {
       return fd;
     }
     case Role::kStreamedSource:
-      return ::open(path, O_RDONLY);
+      return open_again(path, O_RDONLY);
     case Role::kInPlace:
-      return ::open(path, O_RDWR);
+      return open_again(path, O_RDWR);
   }
   return -1;
 }
@@ -111,10 +120,10 @@ OpenedDestination File::open_destination(const char* path, bool wait) {
   // made is known by its own name; 40 links are as many as the system
   // follows.
   for (int links = 0; links <= 40; ++links) {
-    int fd = ::open(name.c_str(), flags);
+    int fd = open_again(name.c_str(), flags);
     bool made = false;
     if (fd < 0 && errno == ENOENT) {
-      fd = ::open(name.c_str(), flags | O_CREAT | O_EXCL, 0666);
+      fd = open_again(name.c_str(), flags | O_CREAT | O_EXCL, 0666);
       made = fd >= 0;
       std::optional<std::string> target;
       if (fd < 0 && errno == EEXIST && (target = link_target(name))) {
@@ -140,7 +149,7 @@ OpenedDestination File::open_destination(const char* path, bool wait) {
 }
 
 File File::make_new(const char* path) {
-  int fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL, 0600);
+  int fd = open_again(path, O_WRONLY | O_CREAT | O_EXCL, 0600);
   File file(fd);
   if (fd >= 0 && !file) {
     int error = errno;

@@ -86,10 +86,12 @@ void catch_signals() {
   struct sigaction action {};
   action.sa_handler = undo_and_end;
   action.sa_mask = fatal_set();
+  // Only where the signal still does what it does by default: not one
+  // the process was started ignoring, nor one a host (a fuzzer) handles.
   for (int signal : kFatal) {
     struct sigaction before {};
     if (sigaction(signal, nullptr, &before) == 0 &&
-        before.sa_handler != SIG_IGN) {
+        before.sa_handler == SIG_DFL) {
       sigaction(signal, &action, nullptr);
     }
   }

@@ -72,18 +72,20 @@ and says so once on standard error; a reader that has gone is no failure.
   keys
   1024
 
-L waits for a named pipe's writer, early or late, as cat does, and reads the
+(waits: until the kernel says the process waits at a named pipe, or 3 seconds
+where it names that otherwise.) L waits for a named pipe's writer, early or
+late, as cat does, and reads the
 sources it opened even when their names go meanwhile; past the open-file
 limit files open again at their turn, and must be the same files.
 
-  $ waits() { for i in $(seq 1000); do grep -q -e wait_for_partner -e fifo_open /proc/$1/wchan && return; sleep 0.01; done; echo "$1 never waited"; }
+  $ waits() { for i in $(seq 300); do grep -q -e wait_for_partner -e fifo_open /proc/$1/wchan 2>/dev/null && return; sleep 0.01; done; }
   $ (printf early, > p) & waits $!; bintool L p f pout; wait $!; cat pout
   early,abcd (no-eol)
   $ bash -c 'exec $BINTOOL_RUNNER "$BINTOOL_BIN" L f p pout' & waits $!; mv f f2; printf late, > p; wait $!; mv f2 f; cat pout
   abcdlate, (no-eol)
   $ for i in $(seq 40); do printf "$i," > s$i; done; (ulimit -n 20; bintool L $(seq -f s%g 40) all); cat all
   1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31,32,33,34,35,36,37,38,39,40, (no-eol)
-  $ bash -c 'ulimit -n 20; exec $BINTOOL_RUNNER "$BINTOOL_BIN" L $(seq -f s%g 40) p all2' & waits $!; mv s2 s0; printf x > s2; printf late, > p; wait $!; cat all2
+  $ mkfifo q; bash -c 'ulimit -n 20; exec $BINTOOL_RUNNER "$BINTOOL_BIN" L $(seq -f s%g 40) q' & waits $!; mv s2 s0; printf x > s2; cat q > all2; wait $!; cat all2
   File could not be opened
   1, (no-eol)
 
@@ -93,7 +95,7 @@ output); a named pipe as a destination waits for a late reader.
   $ for c in "L big @" "R big @ x" "I big @" "S big big @" "O big @ x" "1 big big @" "2 big @ x" "3 big big @" "4 big @ x"; do
   >   bintool ${c/@//dev/stdout} | head -c 4; echo " ${PIPESTATUS[0]}"; done | uniq -c
         9 AAAA 0
-  $ mkfifo q; bash -c 'exec $BINTOOL_RUNNER "$BINTOOL_BIN" L big q' & waits $!; cat q > got; wait $!; cmp got big
+  $ bash -c 'exec $BINTOOL_RUNNER "$BINTOOL_BIN" L big q' & waits $!; cat q > got; wait $!; cmp got big
   $ (head -c 10 q > /dev/null) & bintool 2 big q x; wait $!
   Can't write to file
 

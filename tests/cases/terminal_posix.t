@@ -6,7 +6,7 @@ a stop and go on keep single keys. Ctrl-C started ignored stays ignored.
   $ fill 70 61 > a; fill 70 62 > b; mkfifo keys; echo 'echo $$ > pid; exec $BINTOOL_RUNNER "$BINTOOL_BIN" C a b' > run
   $ script -qfec 'tty > pts; bash run; stty -a; bash run; stty -a; trap "" INT; bash run; stty -a' /dev/null < keys > shown & exec 3> keys
   $ upto() { for i in $(seq 500); do [ $(grep -c -- "$2" shown) -ge $1 ] && return; sleep 0.01; done; echo "no $2"; }; raw() { for i in $(seq 500); do stty -F $(cat pts) -a | grep -q -- -icanon && return; sleep 0.01; done; echo cooked; }
-  $ settled() { for i in $(seq 500); do [ $(grep -c -E '^(Sig|Shd)Pnd:\s*0+$' /proc/$1/status) = 2 ] && grep -q wait_woken /proc/$1/wchan && return; sleep 0.01; done; echo "$1 never settled"; }
+  $ settled() { for i in $(seq 300); do [ $(grep -c -E '^(Sig|Shd)Pnd:\s*0+$' /proc/$1/status) = 2 ] && grep -q wait_woken /proc/$1/wchan && return; sleep 0.01; done; }
   $ upto 1 Pritisni; printf x >&3; upto 2 Pritisni; printf '\e[A' >&3; upto 3 Pritisni
   $ kill -TSTP $(cat pid); settled $(cat pid); printf x >&3; upto 4 Pritisni; stty -F $(cat pts) -a | grep -o -e ' -*icanon' -e ' -*echo ' | tr -d '\n'
    -icanon -echo  (no-eol)

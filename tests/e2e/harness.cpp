@@ -2,6 +2,7 @@
 #include "e2e/harness.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -54,10 +55,10 @@ std::vector<Command> read_transcript(const std::string& path) {
 
 std::vector<Command> read_readme(const std::string& path) {
   // The examples run from a folder that looks like the repository's root to
-  // them; their results go to /tmp, as they say.
+  // them; the results they write to /tmp go to that folder's own tmp/.
   std::vector<Command> commands = {
       {0,
-       "mkdir -p build/release && ln -s \"$BINTOOL_SOURCE/examples\" . &&\n"
+       "mkdir -p build/release tmp && ln -s \"$BINTOOL_SOURCE/examples\" . &&\n"
        "echo '$BINTOOL_RUNNER \"$BINTOOL_BIN\" \"$@\"' > "
        "build/release/bintool && chmod +x build/release/bintool",
        ""}};
@@ -72,7 +73,11 @@ std::vector<Command> read_readme(const std::string& path) {
       if (!example) {
         commands.push_back({number, "", ""});
       }
-      commands.back().text += line.substr(4) + "\n";
+      std::string text = line.substr(4);
+      for (size_t at; (at = text.find(" /tmp/")) != std::string::npos;) {
+        text.replace(at, 6, " tmp/");
+      }
+      commands.back().text += text + "\n";
       example = true;
     } else if (fenced) {
       fenced = line != "```";
@@ -107,9 +112,13 @@ void run_session(const std::string& name,
   std::string out;
   std::string shell = "cd " + dir + " && exec setsid bash " + dir + ".sh";
   if (std::FILE* pipe = popen((shell + " </dev/null 2>&1").c_str(), "r")) {
+    // The session is over at its last mark, though a process it started
+    // that left its group (Wine's server) may hold the pipe for ever.
     char chunk[65536];
-    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) {
-      out.append(chunk, got);
+    for (ssize_t got; out.find(kDone) == std::string::npos &&
+                      out.find(kHung) == std::string::npos &&
+                      (got = read(fileno(pipe), chunk, sizeof chunk)) > 0;) {
+      out.append(chunk, static_cast<size_t>(got));
     }
     pclose(pipe);
   }
