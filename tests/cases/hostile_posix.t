@@ -107,7 +107,7 @@ A closed standard input is no keyboard, and no file takes its place.
 
 A sparse 5 EiB file overflows nothing: 1 to 4 refuse it, P, I and U reach it.
 
-  $ d=$(mktemp -d /dev/shm/bintool.XXXXXX) && truncate -s 5E $d/h || skip no 5 EiB sparse file on /dev/shm
+  $ d=$(mktemp -d /dev/shm/bintool-$$-XXXXXX) && truncate -s 5E $d/h || skip no 5 EiB sparse file on /dev/shm
   $ truncate -s $((0x40000002)) $d/g; bintool 1 $d/g $d/g x; bintool 2 $d/h x y; bintool 3 $d/h $d/h x; bintool 4 $d/h x y; bintool S $d/h f x
   Can't create buffer
   Can't create buffer

@@ -1,7 +1,7 @@
 A failing medium (FUSE; CI must have it): a read error comes after what was
 printed or written before it; nothing is made from bytes not read.
 
-  $ [ -r /dev/fuse ] && /usr/bin/python3 -c 'import fusepy' 2>/dev/null || [ -n "$CI" ] || skip no FUSE here
+  $ [ -r /dev/fuse ] && /usr/bin/python3 -c 'import fusepy' 2>/dev/null || [ -n "$CI" ] || skip no FUSE here: /dev/fuse or python3-fusepy is missing, or closed to this user
   $ { fill 10 0; printf JKL; fill 1FED 0; printf JKL; fill FFD 0; } > f; cp f g; cp f h; printf '\x01' | dd of=h bs=1 seek=32 conv=notrunc status=none; : > z; fill 800 41 > short; : > short0; fill 1000 41 > long1
   $ { fill 900 41; printf B; fill 6FF 41; } > long2; rand 2802 9 > bits; cp bits b0; medium f short short0 long1 long2 bits
   $ bintool L g m/f l

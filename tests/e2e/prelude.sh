@@ -25,4 +25,5 @@ done </dev/null 2>/dev/null &
 disown
 # After the last command: no medium, and every background job ended.
 finish() { if [ -d m ]; then fusermount -u m && rmdir m; fi; wait; printf '\n@@ bintool transcript done @@\n'; }
-trap 'if [ -d m ]; then fusermount -u m; fi; kill -KILL -$$' EXIT
+# What a session makes outside its folder is named for it (/dev/shm/bintool-PID-*).
+trap 'if [ -d m ]; then fusermount -u m; fi; rm -rf /dev/shm/bintool-$$-*; kill -KILL -$$' EXIT
