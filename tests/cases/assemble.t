@@ -6,9 +6,10 @@ L joins sources in argument order, across blocks; empty ones add nothing.
 
 L touches no destination until every source opens, nor one that is a source.
 
-  $ bintool L a nofile d; bintool L a x x; bintool L a e ./a; bintool L a no/x
+  $ bintool L a nofile d; bintool L a x x; bintool L a e ./a; bintool L c a a; bintool L a no/x
   File could not be opened
   File could not be opened
+  error: source and destination are the same file
   error: source and destination are the same file
   Can't create file
   $ echo *; cmp d <(cat c a)

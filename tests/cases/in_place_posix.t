@@ -54,7 +54,9 @@ A name as long as a folder takes converts in place too.
 A device cannot be replaced: a source that is also a destination is refused.
 
   $ dev=$(losetup -f --show keep 2>/dev/null) || skip no loop device here: losetup needs root
-  $ bintool 2 $dev $dev x; bintool 3 $dev $dev $dev; losetup -d $dev; ls x 2>&1 | wc -l
+  $ bintool 2 $dev $dev x; bintool 4 $dev x $dev; bintool 3 $dev $dev $dev; bintool 1 keep $dev $dev; losetup -d $dev; ls x 2>&1 | wc -l
+  error: source and destination are the same file
+  error: source and destination are the same file
   error: source and destination are the same file
   error: source and destination are the same file
   1

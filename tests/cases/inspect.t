@@ -14,6 +14,13 @@ T: the usage example's pattern, and hits that end at or span a block's end.
   Can't open file
   0213-0000D4
 
+T finds patterns of 2, 3 and 5 bytes, wildcards too, wherever they lie across
+its reads, with the prompt after every 120 hits (a regular expression says
+where).
+
+  $ perl -e 'srand 9; print map { rand() < 0.3 ? "ABCDE" : chr int rand 256 } 1 .. 900' > r
+  $ for p in "41 42" "42 ? 44" "41 42 43 44 45" "? 43"; do bintool T r $p | cmp - <(tfind r $p); done
+
 K: length and the sum of the bytes read as signed values.
 
   $ printf '\x01\x02\xff' > f; printf '\x80' > n; : > z; for file in f n "z extra"; do bintool K $file; echo; done; bintool K missing

@@ -17,7 +17,8 @@ S and O failures leave the old image, and a lane made before the failure.
   Can't open file
   Can't open file
   Can't open file
-  $ bintool S e e ./e; bintool S o o dir/; cat img
+  $ bintool S e e ./e; bintool S img o o; bintool S o o dir/; cat img
+  error: source and destination are the same file
   error: source and destination are the same file
   Can't create file
   old
@@ -31,7 +32,8 @@ S and O failures leave the old image, and a lane made before the failure.
   $ bintool O o x no/y; cp e keep; bintool O o keep no/y; cmp e keep
   Can't create file
   Can't create file
-  $ bintool O o x o
+  $ bintool O o x o; bintool O o o x
+  error: source and destination are the same file
   error: source and destination are the same file
   $ rm keep; echo *; cat x z1 z2 zs | wc -c
   back e img o odd x z z1 z2 zs
@@ -50,6 +52,13 @@ S and O failures leave the old image, and a lane made before the failure.
    a0 b0 a2 b2 a1 b1 a3 b3 a4 b4 a6 b6 a5 b5 a7 b7
   $ printf '\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09' > m; bintool 2 m x y && od -An -tx1 x y
    00 03 04 07 02 01 06 05 08 03
+
+1 to 4 at every size where blocks meet, as the address formula says, into a
+file or a pipe, and back.
+
+  $ for n in 4 1FE 200 202 3FE 402 800 C02; do rand $n 1 > e1; rand $n 2 > e2; bintool 1 e1 e2 m1 && heber 0 e1 e2 | cmp - m1 &&
+  >   bintool 1 e1 e2 /dev/stdout | cmp - m1 && bintool 3 e1 e2 m3 && heber 1 e1 e2 | cmp - m3 && bintool 2 m1 x1 x2 &&
+  >   cmp x1 e1 && cmp x2 e2 && bintool 4 m3 y1 y2 && cmp y1 e1 && cmp y2 e2; done; rm e1 e2 m1 m3 x1 x2 y1 y2
 
 1 to 4 over many blocks, there and back.
 

@@ -69,8 +69,10 @@ A file shorter than measured (it shrank) ends each command where its bytes end.
   8448
   $ bintool L m/short l2; bintool R m/short r3 r4; bintool I m/short i2 7F0; bintool U m/short z
   $ bintool S m/short long s2; bintool S long m/short s3; bintool O m/short e2 o2; bintool 2 m/short x y
-  $ wc -c l2 r3 r4 i2 z s2 s3 e2 o2 x | tr -s ' \n' ' '; echo; bintool 2 m/short0 x y
+  $ wc -c l2 r3 r4 i2 z s2 s3 e2 o2 x | tr -s ' \n' ' '; echo; fill 1000 0 > k; bintool 2 m/short0 x y; bintool 1 k m/short0 x; bintool 3 m/short0 k x
    2048 l2 2048 r3 0 r4 16 i2 4096 z 4096 s2 4097 s3 1024 e2 1024 o2 3072 x 21521 total 
+  Can't read file
+  Can't read file
   Can't read file
 
 A file that grows while it is read is read to its measured length.
@@ -96,7 +98,10 @@ A write that the medium fails only at close is said.
   Can't write to file
   $ bintool R b0 m/late2
   Can't write to file
-  $ bintool 4 b0 m/late3 y
+  $ bintool 4 b0 m/late3 y; cp b0 bb; bintool 4 bb bb m/late5; bintool 2 bb m/late6 bb; cmp bb b0 && echo .bintool*
   Can't write to file
+  Can't write to file
+  Can't write to file
+  .bintool*
   $ bintool K b0 > m/late4
   Can't write to file

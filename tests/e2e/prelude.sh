@@ -6,6 +6,13 @@ export -f bintool && export SHELL=/bin/bash
 rand() { perl -e 'srand $ARGV[1]; print map { chr int rand 256 } 1 .. hex $ARGV[0]' "$@"; }
 fill() { perl -e 'print chr(hex $ARGV[1]) x hex $ARGV[0]' "$@"; }
 slice() { tail -c +$((0x$2 + 1)) "$1" | head -c $((0x$3)); }
+# The HEBER images of EPROMs $1 and $2 (n bytes each), by the address formula.
+heber() { perl -e 'local $/; open A, $ARGV[1]; open B, $ARGV[2]; my @e = (scalar <A>, scalar <B>); my ($n, @m) = length $e[0];
+  for my $i (0 .. $n - 1) { for my $l (0, 1) { my $p = $ARGV[0] ? $n * (1 - $l) + ($i ^ 1) : $i % 2 ? $n + $i - 1 + $l : $i + $l;
+    $p += $ARGV[0] ? 0 : $p >= $n / 2 && $p < $n ? $n / 2 : $p >= $n && $p < 1.5 * $n ? -$n / 2 : 0; $m[$p] = substr $e[$l], $i, 1 } } print @m' "$@"; }
+# What T prints for the pattern tokens $2... in file $1, by a regular expression.
+tfind() { perl -e 'local $/; open F, shift; $_ = <F>; my $re = join "", map { $_ eq "?" ? "." : sprintf "\\x%02x", hex } @ARGV;
+  while (/(?=$re)/gs) { printf "%04d-%06X     ", ++$n, pos; print "Pritisni bilo sta za nastavak, ESC - prekid ...\n" unless $n % 120 } print "\n"' "$@"; }
 # Moves files onto a medium at m/ whose reads fail from byte 0x1000 on.
 medium() {
   mkdir -p .medium m && mv "$@" .medium/
