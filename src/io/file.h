@@ -127,6 +127,8 @@ class File {
 
  private:
   explicit File(int fd);
+  // lseek on this system.
+  int64_t seek_to(int64_t offset, int whence) const;
 
   int fd_ = -1;
   std::optional<FileIdentity> identity_;

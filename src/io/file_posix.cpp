@@ -93,22 +93,6 @@ File::File(int fd) : fd_(fd) {
   group_ = info.st_gid;
 }
 
-File::File(File&& other) noexcept { *this = std::move(other); }
-
-File& File::operator=(File&& other) noexcept {
-  close();
-  fd_ = std::exchange(other.fd_, -1);
-  identity_ = other.identity_;
-  regular_ = other.regular_;
-  size_ = other.size_;
-  mode_ = other.mode_;
-  owner_ = other.owner_;
-  group_ = other.group_;
-  return *this;
-}
-
-File::~File() { close(); }
-
 File File::open(const char* path, Role role) {
   return File(open_for(path, role));
 }
@@ -194,27 +178,8 @@ bool File::empty() { return !regular_ || ftruncate(fd_, 0) == 0; }
 
 bool File::sync() { return fdatasync(fd_) == 0; }
 
-std::optional<uint64_t> File::position() const {
-  off_t at = lseek(fd_, 0, SEEK_CUR);
-  return at < 0 ? std::nullopt : std::optional(static_cast<uint64_t>(at));
-}
-
-bool File::seek(uint64_t offset) {
-  // An offset past INT64_MAX turns negative, which the system refuses.
-  return lseek(fd_, static_cast<off_t>(offset), SEEK_SET) >= 0;
-}
-
-int64_t File::length() const {
-  if (fd_ < 0 || regular_) {
-    return size_;
-  }
-  // A device's end position; -1 for a pipe, which has none.
-  off_t at = lseek(fd_, 0, SEEK_CUR);
-  off_t end = at < 0 ? -1 : lseek(fd_, 0, SEEK_END);
-  if (end >= 0 && lseek(fd_, at, SEEK_SET) < 0) {
-    return -1;
-  }
-  return end;
+int64_t File::seek_to(int64_t offset, int whence) const {
+  return lseek(fd_, static_cast<off_t>(offset), whence);
 }
 
 uint64_t File::copy_in_kernel(File& from, uint64_t count) {
@@ -265,10 +230,6 @@ std::optional<std::string> File::final_name(const char* path) const {
 
 bool File::close() { return fd_ < 0 || ::close(std::exchange(fd_, -1)) == 0; }
 
-bool same_file(const File& a, const File& b) {
-  return a.identity() && a.identity() == b.identity();
-}
-
 void remove_made(const std::string& name, File& file) {
   struct stat info {};
   bool same = stat(name.c_str(), &info) == 0 &&
@@ -278,7 +239,5 @@ void remove_made(const std::string& name, File& file) {
     unlink(name.c_str());
   }
 }
-
-bool out_of_descriptors() { return errno == EMFILE || errno == ENFILE; }
 
 }  // namespace bintool

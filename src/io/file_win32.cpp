@@ -71,19 +71,6 @@ File::File(int fd) : fd_(fd) {
   }
 }
 
-File::File(File&& other) noexcept { *this = std::move(other); }
-
-File& File::operator=(File&& other) noexcept {
-  close();
-  fd_ = std::exchange(other.fd_, -1);
-  identity_ = other.identity_;
-  regular_ = other.regular_;
-  size_ = other.size_;
-  return *this;
-}
-
-File::~File() { close(); }
-
 File File::open(const char* path, Role role) {
   return File(open_for(path, role));
 }
@@ -182,26 +169,8 @@ bool File::empty() { return !regular_ || _chsize_s(fd_, 0) == 0; }
 
 bool File::sync() { return _commit(fd_) == 0; }
 
-std::optional<uint64_t> File::position() const {
-  int64_t at = seek_to(fd_, 0, SEEK_CUR);
-  return at < 0 ? std::nullopt : std::optional(static_cast<uint64_t>(at));
-}
-
-bool File::seek(uint64_t offset) {
-  return seek_to(fd_, static_cast<int64_t>(offset), SEEK_SET) >= 0;
-}
-
-int64_t File::length() const {
-  if (fd_ < 0 || regular_) {
-    return size_;
-  }
-  // A device's end position; -1 for a pipe, which has none.
-  int64_t at = seek_to(fd_, 0, SEEK_CUR);
-  int64_t end = at < 0 ? -1 : seek_to(fd_, 0, SEEK_END);
-  if (end >= 0 && seek_to(fd_, at, SEEK_SET) < 0) {
-    return -1;
-  }
-  return end;
+int64_t File::seek_to(int64_t offset, int whence) const {
+  return _lseeki64(fd_, offset, whence);
 }
 
 uint64_t File::copy_in_kernel(File&, uint64_t) { return 0; }
@@ -229,15 +198,9 @@ std::optional<std::string> File::final_name(const char*) const {
 
 bool File::close() { return fd_ < 0 || _close(std::exchange(fd_, -1)) == 0; }
 
-bool same_file(const File& a, const File& b) {
-  return a.identity() && a.identity() == b.identity();
-}
-
 void remove_made(const std::string& name, File& file) {
   file.close();
   DeleteFileA(name.c_str());
 }
-
-bool out_of_descriptors() { return errno == EMFILE || errno == ENFILE; }
 
 }  // namespace bintool

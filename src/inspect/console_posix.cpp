@@ -1,14 +1,6 @@
-// The pause prompt's key: POSIX terminals and pipes, Windows consoles and
-// redirected input.
+// The pause prompt's key on POSIX: a terminal, or a pipe.
 #include "inspect/console.h"
 
-#ifdef _WIN32
-#include <conio.h>
-#include <io.h>
-#include <windows.h>
-
-#include <cstdio>
-#else
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
@@ -18,48 +10,7 @@
 #include <iterator>
 
 #include "io/signals.h"
-#endif
 
-#ifdef _WIN32
-namespace bintool {
-namespace {
-
-// A console, not just any character device: NUL is one too, and nobody
-// types there.
-bool is_console(int fd) {
-  DWORD mode = 0;
-  return GetConsoleMode(reinterpret_cast<HANDLE>(_get_osfhandle(fd)), &mode) !=
-         0;
-}
-
-}  // namespace
-
-bool prompt_unseen() {
-  return is_console(_fileno(stdin)) && !is_console(_fileno(stdout));
-}
-
-// The console delivers single keys without echo and without Enter by itself.
-RawKeyboard::RawKeyboard() : terminal_(is_console(_fileno(stdin))) {}
-
-RawKeyboard::~RawKeyboard() = default;
-
-int RawKeyboard::read_key() {
-  if (!terminal_) {
-    unsigned char byte = 0;
-    return _read(_fileno(stdin), &byte, 1) == 1 ? byte : -1;
-  }
-  int key = _getch();
-  // Function and cursor keys arrive as 0 or 0xE0 and a second code: a key
-  // like any other, never ESC.
-  if (key == 0 || key == 0xE0) {
-    _getch();
-    return 0;
-  }
-  return key;
-}
-
-}  // namespace bintool
-#else
 namespace bintool {
 namespace {
 
@@ -177,4 +128,3 @@ int RawKeyboard::read_key() {
 }
 
 }  // namespace bintool
-#endif
