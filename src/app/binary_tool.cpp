@@ -16,7 +16,7 @@ int64_t BinaryTool::file_length(const File& file) {
 
 BinaryTool::Source BinaryTool::open_source(const char* name,
                                            const char* open_failure) {
-  File file = File::open(name, Role::kSource);
+  File file = File::open(name, Role::kSourceToMeasure);
   int64_t length = file_length(file);
   if (!file && open_failure != nullptr) {
     print(open_failure);

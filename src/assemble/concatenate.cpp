@@ -25,10 +25,10 @@ void release_regular(std::vector<File>& held) {
 // Opens `name` as a source; where no descriptor is free, closes the regular
 // sources held so far and tries again.
 File open_held(const char* name, std::vector<File>& held) {
-  File file = File::open(name, Role::kStreamedSource);
+  File file = File::open(name, Role::kSourceToStream);
   if (!file && out_of_descriptors()) {
     release_regular(held);
-    file = File::open(name, Role::kStreamedSource);
+    file = File::open(name, Role::kSourceToStream);
   }
   return file;
 }
@@ -72,7 +72,7 @@ int BinaryTool::concatenate(int argc, char* argv[]) {
   for (int i = 2; i < argc - 1; ++i) {
     File& in = held[static_cast<size_t>(i - 2)];
     if (!in) {
-      File again = File::open(argv[i], Role::kStreamedSource);
+      File again = File::open(argv[i], Role::kSourceToStream);
       if (!same_file(again, in)) {
         return fail(kFileCouldNotBeOpened);
       }

@@ -19,10 +19,10 @@ enum class Role {
   /// Read-only, at once: a named pipe with no writer opens without waiting
   /// (and then reads as empty), so a command that measures its source can
   /// refuse a pipe instead of hanging on it.
-  kSource,
+  kSourceToMeasure,
   /// Read-only, as `cat` reads: a named pipe waits for its writer and is
   /// read to that writer's end.
-  kStreamedSource,
+  kSourceToStream,
   /// Read-write, in place: an existing file, never created nor emptied.
   kInPlace,
 };

@@ -34,7 +34,7 @@ std::optional<FileIdentity> identity_of(const struct stat& info) {
 
 int open_for(const char* path, Role role) {
   switch (role) {
-    case Role::kSource: {
+    case Role::kSourceToMeasure: {
       // Opened without waiting, then made to wait on its reads again.
       int fd = open_again(path, O_RDONLY | O_NONBLOCK);
       if (fd >= 0 && fcntl(fd, F_SETFL, 0) != 0) {
@@ -45,7 +45,7 @@ int open_for(const char* path, Role role) {
       }
       return fd;
     }
-    case Role::kStreamedSource:
+    case Role::kSourceToStream:
       return open_again(path, O_RDONLY);
     case Role::kInPlace:
       return open_again(path, O_RDWR);

@@ -12,7 +12,7 @@ EpromSource::EpromSource(File file, uint64_t length)
 EpromSource::EpromSource(std::span<const uint8_t> bytes)
     : bytes_(bytes), length_(bytes.size()), in_memory_(true) {}
 
-bool EpromSource::delivers() {
+bool EpromSource::first_byte_reads() {
   uint8_t probe[1];
   return file_.read_at(0, probe).value_or(0) == 1;
 }

@@ -26,7 +26,7 @@ class EpromSource {
   explicit EpromSource(std::span<const uint8_t> bytes);
 
   /// False when the file delivers no byte at all, or fails to.
-  bool delivers();
+  bool first_byte_reads();
 
   /// The file read.
   const File& file() const { return file_; }

@@ -1,16 +1,14 @@
 // 1 to 4: the HEBER conversions between two EPROM images and one. Each
 // destination is written in blocks, from the source bytes its block needs.
-#include <algorithm>
 #include <utility>
 
 #include "app/binary_tool.h"
 #include "app/conventions.h"
 #include "app/destinations.h"
 #include "app/messages.h"
-#include "io/buffer.h"
 #include "io/file.h"
-#include "lanes/heber_layout.h"
-#include "lanes/lane_layout.h"
+#include "lanes/eprom_source.h"
+#include "lanes/heber_stream.h"
 
 namespace bintool {
 namespace {
@@ -19,72 +17,10 @@ namespace {
 // had (buffer sizes were signed 32-bit counts); scripts may rely on that.
 constexpr int64_t kLargestBuffer = INT32_MAX;
 
-enum class Board { kProgram, kVideo };
-
-// Blocks for the destinations, and room for the source bytes of one, each
-// starting on a page.
-constexpr size_t kRoom =
-    (kShuffleBlockSize + 1 + 2 * kReadAlignment + 4095) / 4096 * 4096;
-struct Blocks {
-  Buffer buffer = block_or_fail(2 * kShuffleBlockSize + 2 * kRoom);
-  std::span<uint8_t> out(int which) const {
-    return buffer.span().subspan(static_cast<size_t>(which) * kShuffleBlockSize,
-                                 kShuffleBlockSize);
-  }
-  Scratch scratch() const {
-    return {buffer.span().subspan(2 * kShuffleBlockSize, kRoom),
-            buffer.span().subspan(2 * kShuffleBlockSize + kRoom, kRoom)};
-  }
-};
-
-// kDone, or kFailed after the message: `source` delivers no byte at all.
-int check(EpromSource& source) {
-  return source.delivers() ? kDone : fail(kCantReadFile);
-}
-
-// The image of `n`-byte EPROMs in its own order, a block at a time.
-int write_in_order(File& file, uint64_t n, EpromSource& e1, EpromSource& e2,
-                   decltype(heber_video_join)* join, const Blocks& blocks) {
-  for (uint64_t at = 0; at < 2 * n; at += kShuffleBlockSize) {
-    auto out = blocks.out(0).first(
-        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, 2 * n - at)));
-    if (!join(e1, e2, n, at, out, blocks.scratch())) {
-      return fail(kCantReadFile);
-    }
-    if (!file.write(out)) {
-      return fail(kCantWriteToFile);
-    }
-  }
-  return kDone;
-}
-
-// The program image into a regular file, from the EPROMs' side: each EPROM
-// block is read once and its words written where they land (in the image's
-// order, as a pipe needs, each block is read twice).
-int write_program_by_words(File& file, uint64_t n, EpromSource& e1,
-                           EpromSource& e2, const Blocks& blocks) {
-  for (uint64_t s = 0; s < n; s += kShuffleBlockSize) {
-    auto count =
-        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, n - s));
-    auto even = blocks.out(0).first(count);
-    auto odd = blocks.out(1).first(count);
-    if (!heber_program_words(e1, e2, s, even, odd, blocks.scratch())) {
-      return fail(kCantReadFile);
-    }
-    for (auto [w, words] : {std::pair{s, even}, {n + s, odd}}) {
-      while (!words.empty()) {
-        QuarterRun run = exchanged(w, n / 2);
-        auto part = words.first(static_cast<size_t>(
-            std::min<uint64_t>(words.size(), run.until - w)));
-        if (!file.write_at(run.from, part)) {
-          return fail(kCantWriteToFile);
-        }
-        w += part.size();
-        words = words.subspan(part.size());
-      }
-    }
-  }
-  return kDone;
+// kDone, or kFailed after "Can't read file": `source` measures bytes but
+// gives none (a medium that fails, a file emptied meanwhile).
+int fail_unless_readable(EpromSource& source) {
+  return source.first_byte_reads() ? kDone : fail(kCantReadFile);
 }
 
 int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
@@ -108,16 +44,16 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
     return fail(kCantCreateBuffer);
   }
   auto size = static_cast<uint64_t>(n);
-  Blocks blocks;
-  if (!blocks.buffer) {
+  HeberBlocks blocks;
+  if (!blocks) {
     return kFailed;
   }
   EpromSource first(std::move(first_file), size);
-  if (check(first) != kDone) {
+  if (fail_unless_readable(first) != kDone) {
     return kFailed;
   }
   EpromSource second(std::move(second_file), size);
-  if (check(second) != kDone) {
+  if (fail_unless_readable(second) != kDone) {
     return kFailed;
   }
   // A source that is also the destination is replaced by a new file, made
@@ -131,14 +67,7 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!file) {
     return kFailed;
   }
-  int written =
-      board == Board::kVideo
-          ? write_in_order(*file, size, first, second, heber_video_join, blocks)
-      : file->regular()
-          ? write_program_by_words(*file, size, first, second, blocks)
-          : write_in_order(*file, size, first, second, heber_program_join,
-                           blocks);
-  if (written != kDone) {
+  if (write_image(*file, board, size, first, second, blocks) != kDone) {
     return kFailed;
   }
   first.close();
@@ -158,12 +87,12 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
     return fail(kCantCreateBuffer);
   }
   auto size = static_cast<uint64_t>(length);
-  Blocks blocks;
-  if (!blocks.buffer) {
+  HeberBlocks blocks;
+  if (!blocks) {
     return kFailed;
   }
   EpromSource image(std::move(file), size);
-  if (check(image) != kDone) {
+  if (fail_unless_readable(image) != kDone) {
     return kFailed;
   }
   Destinations eproms({argv + 3, 2}, kCantCreateFile);
@@ -180,21 +109,9 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!eproms.begin(both ? 2 : 1)) {
     return kFailed;
   }
-  File& first_eprom = eproms.file(0);
-  auto split =
-      board == Board::kProgram ? heber_program_split : heber_video_split;
-  uint64_t h = size / 2;
-  for (uint64_t at = 0; at < h; at += kShuffleBlockSize) {
-    auto count =
-        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, h - at));
-    auto e1 = blocks.out(0).first(count);
-    auto e2 = blocks.out(1).first(count);
-    if (!split(image, size, at, e1, e2, blocks.scratch())) {
-      return fail(kCantReadFile);
-    }
-    if (!first_eprom.write(e1) || (both && !eproms.file(1).write(e2))) {
-      return fail(kCantWriteToFile);
-    }
+  if (write_eproms(eproms.file(0), both ? &eproms.file(1) : nullptr, board,
+                   size, image, blocks) != kDone) {
+    return kFailed;
   }
   image.close();
   if (!eproms.finish()) {

@@ -1,0 +1,108 @@
+// The HEBER conversions between files, a block at a time.
+#include "lanes/heber_stream.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "app/conventions.h"
+#include "app/messages.h"
+#include "lanes/lane_layout.h"
+
+namespace bintool {
+namespace {
+
+// Room for the source bytes of one output block, whole pages.
+constexpr size_t kRoom =
+    (kShuffleBlockSize + 1 + 2 * kReadAlignment + 4095) / 4096 * 4096;
+
+// The image of `n`-byte EPROMs in its own order, a block at a time.
+int write_in_order(File& file, uint64_t n, EpromSource& e1, EpromSource& e2,
+                   decltype(heber_video_join)* join, const HeberBlocks& blocks) {
+  for (uint64_t at = 0; at < 2 * n; at += kShuffleBlockSize) {
+    auto out = blocks.output(0).first(
+        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, 2 * n - at)));
+    if (!join(e1, e2, n, at, out, blocks.scratch())) {
+      return fail(kCantReadFile);
+    }
+    if (!file.write(out)) {
+      return fail(kCantWriteToFile);
+    }
+  }
+  return kDone;
+}
+
+// The program image into a regular file, from the EPROMs' side: each EPROM
+// block is read once and its words written where they land (in the image's
+// order, as a pipe needs, each block is read twice).
+int write_program_by_words(File& file, uint64_t n, EpromSource& e1,
+                           EpromSource& e2, const HeberBlocks& blocks) {
+  for (uint64_t s = 0; s < n; s += kShuffleBlockSize) {
+    auto count =
+        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, n - s));
+    auto even = blocks.output(0).first(count);
+    auto odd = blocks.output(1).first(count);
+    if (!heber_program_words(e1, e2, s, even, odd, blocks.scratch())) {
+      return fail(kCantReadFile);
+    }
+    for (auto [w, words] : {std::pair{s, even}, {n + s, odd}}) {
+      while (!words.empty()) {
+        QuarterRun run = exchanged(w, n / 2);
+        auto part = words.first(static_cast<size_t>(
+            std::min<uint64_t>(words.size(), run.until - w)));
+        if (!file.write_at(run.from, part)) {
+          return fail(kCantWriteToFile);
+        }
+        w += part.size();
+        words = words.subspan(part.size());
+      }
+    }
+  }
+  return kDone;
+}
+
+}  // namespace
+
+HeberBlocks::HeberBlocks()
+    : buffer_(block_or_fail(2 * kShuffleBlockSize + 2 * kRoom)) {}
+
+std::span<uint8_t> HeberBlocks::output(int which) const {
+  return buffer_.span().subspan(static_cast<size_t>(which) * kShuffleBlockSize,
+                                kShuffleBlockSize);
+}
+
+Scratch HeberBlocks::scratch() const {
+  return {buffer_.span().subspan(2 * kShuffleBlockSize, kRoom),
+          buffer_.span().subspan(2 * kShuffleBlockSize + kRoom, kRoom)};
+}
+
+int write_image(File& out, Board board, uint64_t n, EpromSource& e1,
+                EpromSource& e2, const HeberBlocks& blocks) {
+  if (board == Board::kVideo) {
+    return write_in_order(out, n, e1, e2, heber_video_join, blocks);
+  }
+  return out.regular()
+             ? write_program_by_words(out, n, e1, e2, blocks)
+             : write_in_order(out, n, e1, e2, heber_program_join, blocks);
+}
+
+int write_eproms(File& first, File* second, Board board, uint64_t size,
+                 EpromSource& image, const HeberBlocks& blocks) {
+  auto split =
+      board == Board::kProgram ? heber_program_split : heber_video_split;
+  uint64_t h = size / 2;
+  for (uint64_t at = 0; at < h; at += kShuffleBlockSize) {
+    auto count =
+        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, h - at));
+    auto e1 = blocks.output(0).first(count);
+    auto e2 = blocks.output(1).first(count);
+    if (!split(image, size, at, e1, e2, blocks.scratch())) {
+      return fail(kCantReadFile);
+    }
+    if (!first.write(e1) || (second != nullptr && !second->write(e2))) {
+      return fail(kCantWriteToFile);
+    }
+  }
+  return kDone;
+}
+
+}  // namespace bintool
