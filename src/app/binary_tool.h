@@ -12,7 +12,7 @@ namespace bintool {
 /// Stateless. Every handler takes the process's argument count and vector
 /// unchanged (argv[1] is the command letter, its own arguments follow) and
 /// returns 0 on success or -1 after a reported failure. A count below the
-/// command's minimum prints its message and ends the run inside the handler.
+/// command's minimum prints its message, and the handler returns at once.
 class BinaryTool {
  public:
   // Assembling files.

@@ -15,8 +15,8 @@ ViewPlan plan_view(int64_t length, uint64_t address, int32_t rows) {
   if (length >= start + int64_t{rows} * 16) {
     return {rows, false, false};
   }
-  // Division truncates toward zero, as it always has: up to 16 bytes past
-  // the end still show one row, up to 31 none.
+  // Division truncates toward zero, as it always has: up to 15 bytes past
+  // the end still show one row, 16 to 31 none.
   int64_t cut = (length - start) / 16 + 1;
   return {std::max<int64_t>(cut, 0), true, cut < 0};
 }

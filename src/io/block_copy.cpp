@@ -11,8 +11,8 @@ namespace bintool {
 CopyEnd copy_bytes(File& from, File& to, uint64_t limit,
                    std::span<uint8_t> block) {
   BlockReader reader(from, limit - to.copy_in_kernel(from, limit));
-  // The first read fills the block from the place in its page that the
-  // position has in its page; every read after it starts on a page.
+  // The first read is aligned with the position (io/buffer.h); every read
+  // after it starts on a page.
   size_t skew = from.position().value_or(0) % kReadAlignment;
   for (;;) {
     std::optional<std::span<uint8_t>> got =

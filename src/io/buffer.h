@@ -21,9 +21,10 @@ inline constexpr size_t kBlockSize = size_t{1} << 17;
 /// most of what they can save.
 inline constexpr size_t kShuffleBlockSize = 4 * kBlockSize;
 
-/// Reads land in memory at the place in its page that their file offset has
-/// in its page: the system copies a page-cache page fastest so (on some
-/// processors four times faster than a few bytes off). Test builds, whose
+/// The streaming reads are aligned with their file offset: the memory address
+/// and the offset leave the same remainder divided by kReadAlignment. The
+/// system copies a page-cache page fastest so (on some processors four times
+/// faster than a few bytes off). Test builds, whose
 /// blocks are smaller than a page, keep the rule at their block size.
 inline constexpr size_t kReadAlignment = kBlockSize < 4096 ? kBlockSize : 4096;
 

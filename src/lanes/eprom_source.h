@@ -38,8 +38,8 @@ class EpromSource {
   /// error.
   bool fetch(uint64_t at, std::span<uint8_t> into);
 
-  /// Bytes [at, at + size), read into `room` at the place in its page that
-  /// `at` has in its page, where the system copies them fastest. `room`
+  /// Bytes [at, at + size), read into `room` aligned with `at` (see
+  /// kReadAlignment), where the system copies them fastest. `room`
   /// starts on a page and holds size + kReadAlignment bytes. No value after
   /// a read error.
   std::optional<std::span<const uint8_t>> view(uint64_t at, size_t size,

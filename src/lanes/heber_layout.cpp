@@ -10,9 +10,9 @@ namespace bintool {
 namespace {
 
 // Bytes [at, at + size) of the image with its middle quarters exchanged,
-// placed in `room` as EpromSource::view places them: a run whose offset in
-// the image has another place in its page (a quarter of no whole number of
-// pages) is read to the place that agrees, then moved down.
+// placed in `room` as EpromSource::view places them: a run that lies in the
+// file at another remainder than in the image (a quarter of no whole number
+// of pages) is read aligned with its file offset, then moved down.
 std::optional<std::span<const uint8_t>> view_exchanged(
     EpromSource& image, uint64_t quarter, uint64_t at, size_t size,
     std::span<uint8_t> room) {

@@ -1,5 +1,5 @@
 // The HEBER conversions a window of output at a time: each window reads only
-// the source bytes it needs, so images of any size stream in blocks.
+// the source bytes it needs, so images stream in blocks.
 #ifndef BINTOOL_LANES_HEBER_LAYOUT_H_
 #define BINTOOL_LANES_HEBER_LAYOUT_H_
 
