@@ -16,16 +16,20 @@
 namespace bintool {
 namespace {
 
-bool g_output_failed = false;
-bool g_ended = false;
+// How the run stands; every run starts from the zeros (begin_output).
+struct RunState {
+  bool output_failed;
+  bool ended;
+};
+RunState g_run;
 
 }  // namespace
 
 void output_failed(int error) {
-  if (!g_output_failed && !reader_gone(error)) {
+  if (!g_run.output_failed && !reader_gone(error)) {
     std::fputs(kCantWriteToFile, stderr);
   }
-  g_output_failed = true;
+  g_run.output_failed = true;
 }
 
 bool print(std::string_view text) {
@@ -52,9 +56,9 @@ bool flush_output() {
   return false;
 }
 
-void end_output() { g_ended = true; }
+void end_output() { g_run.ended = true; }
 
-bool run_over() { return g_output_failed || g_ended; }
+bool run_over() { return g_run.output_failed || g_run.ended; }
 
 void close_output() {
   if (!flush_output()) {
@@ -75,8 +79,7 @@ void close_output() {
 
 void begin_output() {
   std::clearerr(stdout);
-  g_output_failed = false;
-  g_ended = false;
+  g_run = {};
 }
 
 }  // namespace bintool

@@ -57,7 +57,8 @@ PatternMatcher::PatternMatcher(std::span<const PatternEntry> entries)
 }
 
 bool PatternMatcher::matches_at(const uint8_t* at) const {
-  for (size_t i = 0; i < entries_.size(); ++i) {
+  // Entries before the anchor are wildcards, and the anchor has matched.
+  for (size_t i = anchor_ + 1; i < entries_.size(); ++i) {
     if (!entries_[i].wildcard && at[i] != entries_[i].value) {
       return false;
     }
