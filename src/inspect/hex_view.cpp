@@ -8,7 +8,6 @@
 #include "app/messages.h"
 #include "inspect/text_format.h"
 #include "inspect/view_plan.h"
-#include "io/block_reader.h"
 #include "io/buffer.h"
 #include "io/file.h"
 
@@ -38,7 +37,7 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
   }
   Buffer block;
   if (!plan.refused) {
-    block = Buffer::allocate(kRowsPerBlock * kRowBytes + kReadAlignment);
+    block = Buffer::allocate(kRowsPerBlock * kRowBytes);
   }
   if (!block) {
     return fail(kViewBufferFailed);
@@ -47,29 +46,27 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
   if (plan.rows == 0) {
     append_view_offset(out, address);
   }
-  // Cells past the end of the file are blank, and so are those past a file
-  // that ends early (it shrank): nothing is read after a short read.
   if (plan.rows > 0 && !file.seek(address)) {
     return fail(kCantReadFile);
   }
-  BlockReader reader(file);
+  // A view is short: it is read plainly, a block of rows at a time. Cells
+  // past the end of the file are blank, and so are those past a file that
+  // ends early (it shrank): nothing is read after a short read.
+  bool ended = false;
   auto rows = static_cast<uint64_t>(plan.rows);
   for (uint64_t row = 0; row < rows;) {
     auto block_rows =
         static_cast<size_t>(std::min<uint64_t>(rows - row, kRowsPerBlock));
-    // Each read lands at its offset's place in the page.
-    std::span<uint8_t> cells = block.span().subspan(
-        static_cast<size_t>((address + row * kRowBytes) % kReadAlignment),
-        block_rows * kRowBytes);
-    std::optional<std::span<uint8_t>> got = reader.next(cells);
+    std::span<uint8_t> cells = block.span().first(block_rows * kRowBytes);
+    std::optional<size_t> got = ended ? 0 : file.read(cells);
     if (!got) {
       return fail(kCantReadFile);
     }
+    ended = *got < cells.size();
     for (size_t i = 0; i < block_rows; ++i, ++row) {
       append_view_offset(out, address + row * kRowBytes);
       size_t first = i * kRowBytes;
-      size_t count =
-          first < got->size() ? std::min(kRowBytes, got->size() - first) : 0;
+      size_t count = first < *got ? std::min(kRowBytes, *got - first) : 0;
       append_view_cells(out, cells.subspan(first, count));
     }
     if (!print(out)) {

@@ -15,7 +15,8 @@ inline constexpr uint64_t kToEnd = UINT64_MAX;
 
 /// Reads `file` from its position, at most `limit` bytes in all: a read
 /// error is a failure, never an end, and the first read that delivers fewer
-/// bytes than asked ends the file.
+/// bytes than asked ends the file. The streaming commands read through it,
+/// aligned with the file offset (io/buffer.h), which test builds check.
 class BlockReader {
  public:
   explicit BlockReader(File& file, uint64_t limit = kToEnd)

@@ -12,7 +12,6 @@
 #include <utility>
 
 #include "io/move_all.h"
-#include "io/read_place.h"
 
 namespace bintool {
 namespace {
@@ -136,18 +135,12 @@ File File::make_new(const char* path) {
 }
 
 std::optional<size_t> File::read(std::span<uint8_t> into) {
-#ifdef BINTOOL_CHECK_READS
-  check_read_place(into.data(), into.size(), position());
-#endif
   return move_all(into.size(), [&](size_t done, size_t most) {
     return _read(fd_, into.data() + done, static_cast<unsigned>(most));
   });
 }
 
 std::optional<size_t> File::read_at(uint64_t at, std::span<uint8_t> into) {
-#ifdef BINTOOL_CHECK_READS
-  check_read_place(into.data(), into.size(), at);
-#endif
   return move_all(into.size(), [&](size_t done, size_t most) {
     return read_some_at(fd_, into.data() + done, most, at + done);
   });

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "io/read_place.h"
+
 namespace bintool {
 
 EpromSource::EpromSource(File file, uint64_t length)
@@ -28,6 +30,9 @@ bool EpromSource::fetch(uint64_t at, std::span<uint8_t> into) {
                       bytes.begin());
     return true;
   }
+#ifdef BINTOOL_CHECK_READS
+  check_read_place(bytes.data(), bytes.size(), at);
+#endif
   std::optional<size_t> got = file_.read_at(at, bytes);
   if (!got) {
     return false;
