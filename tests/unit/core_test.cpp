@@ -1,13 +1,16 @@
-// The pure core: numbers, patterns, layouts, text and P's row plan.
+// The pure core: numbers, patterns, T's window, layouts, text and P's plan.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 
 #include "app/hex_arg.h"
 #include "inspect/pattern.h"
+#include "inspect/search_window.h"
 #include "inspect/signed_sum.h"
 #include "inspect/text_format.h"
 #include "inspect/view_plan.h"
+#include "io/buffer.h"
 #include "lanes/heber_layout.h"
 #include "lanes/lane_layout.h"
 
@@ -165,6 +168,49 @@ TEST(Layouts, EveryLengthAndWindowMatchesTheReference) {
               lane(image, which));
         }
       }
+    }
+  }
+}
+
+TEST(Search, EveryWindowFindsWhatAPlainSearchFinds) {
+  // Patterns shorter and longer than a page, over reads cut short anywhere:
+  // each window searched plainly gives every match once, at its offset.
+  Bytes data(3000);
+  for (size_t i = 0; i < data.size(); ++i) {
+    data[i] = static_cast<uint8_t>(i * i / 7 % 3);
+  }
+  for (size_t m : {1, 2, 3, 255, 256, 257, 700}) {
+    auto at = [&](size_t k) {
+      return std::equal(&data[100], &data[100 + m], &data[k]);
+    };
+    std::vector<uint64_t> all;
+    for (size_t k = 0; k + m <= data.size(); ++k) {
+      if (at(k)) {
+        all.push_back(k);
+      }
+    }
+    for (size_t most : {1, 7, 256, 1000, 4000}) {
+      SCOPED_TRACE(testing::Message()
+                   << m << "-byte pattern, reads of " << most);
+      Buffer block = Buffer::allocate(SearchWindow::room_for(m));
+      SearchWindow window(block.span(), m - 1);
+      std::vector<uint64_t> found;
+      for (size_t read = 0;;) {
+        std::span<uint8_t> free = window.free_space();
+        size_t got = std::min({free.size(), most, data.size() - read});
+        if (got == 0) {
+          break;
+        }
+        std::copy_n(&data[read], got, free.data());
+        read += got;
+        std::span<const uint8_t> searched = window.take(got);
+        for (size_t k = 0; k + m <= searched.size(); ++k) {
+          if (std::equal(&data[100], &data[100 + m], &searched[k])) {
+            found.push_back(window.offset() + k);
+          }
+        }
+      }
+      EXPECT_EQ(found, all);
     }
   }
 }
