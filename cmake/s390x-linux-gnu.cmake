@@ -1,9 +1,0 @@
-# Cross build for big-endian 64-bit IBM Z Linux with Debian's g++-s390x-linux-gnu.
-set(CMAKE_SYSTEM_NAME Linux)
-set(CMAKE_SYSTEM_PROCESSOR s390x)
-set(CMAKE_C_COMPILER s390x-linux-gnu-gcc)
-set(CMAKE_CXX_COMPILER s390x-linux-gnu-g++)
-set(CMAKE_FIND_ROOT_PATH /usr/s390x-linux-gnu)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
