@@ -24,4 +24,17 @@ BinaryTool::Source BinaryTool::open_source(const char* name,
   return {std::move(file), length};
 }
 
+std::optional<BinaryTool::Source> BinaryTool::checked_source(
+    int argc, char* argv[], int minimum, const char* too_few,
+    const char* open_failure) {
+  if (!require_args(argc, minimum, too_few)) {
+    return std::nullopt;
+  }
+  Source source = open_source(argv[2], open_failure);
+  if (source.length < 0) {
+    return std::nullopt;
+  }
+  return source;
+}
+
 }  // namespace bintool

@@ -4,6 +4,7 @@
 #define BINTOOL_APP_BINARY_TOOL_H_
 
 #include <cstdint>
+#include <optional>
 
 #include "io/file.h"
 
@@ -53,6 +54,13 @@ class BinaryTool {
   /// command gives one: the two messages users have always seen from R, I,
   /// U, O and H.
   Source open_source(const char* name, const char* open_failure = nullptr);
+
+  /// For the commands with one source: the count check (below `minimum`,
+  /// `too_few`), then the source at argv[2] as open_source opens it. No
+  /// value after the message of whichever failed.
+  std::optional<Source> checked_source(int argc, char* argv[], int minimum,
+                                       const char* too_few,
+                                       const char* open_failure = nullptr);
 };
 
 }  // namespace bintool

@@ -36,8 +36,7 @@ Destinations::~Destinations() {
   }
 }
 
-bool Destinations::refuse(std::span<const File* const> sources,
-                          bool in_place) {
+bool Destinations::refuse(std::span<const File* const> sources, bool in_place) {
   sources_ = sources;
   in_place_ = in_place;
   for (size_t i = 0; i < slots_.size(); ++i) {

@@ -13,14 +13,13 @@
 namespace bintool {
 
 int BinaryTool::extract(int argc, char* argv[]) {
-  if (!require_args(argc, 4, kTooFewParams)) {
+  std::optional<Source> source =
+      checked_source(argc, argv, 4, kTooFewParams, kCantCreateFile);
+  if (!source) {
     return kFailed;
   }
+  auto& [in, length] = *source;
   ExtractRange range = extract_range(argc, argv);
-  auto [in, length] = open_source(argv[2], kCantCreateFile);
-  if (length < 0) {
-    return kFailed;
-  }
   // Nothing is read past the measured end (a device may have none): an
   // address at or past it leaves the destination empty.
   auto end_at = static_cast<uint64_t>(length);

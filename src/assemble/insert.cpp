@@ -36,17 +36,14 @@ CopyEnd move_within(File& in, File& out, uint64_t count, uint64_t address,
 }  // namespace
 
 int BinaryTool::insert(int argc, char* argv[]) {
-  if (!require_args(argc, 4, kTooFewParams)) {
+  std::optional<Source> source =
+      checked_source(argc, argv, 4, kTooFewParams, kCantCreateFile);
+  if (!source) {
     return kFailed;
   }
-  const char* source = argv[2];
-  const char* destination = argv[3];
+  auto& [in, count] = *source;
   uint64_t address = insert_address(argc, argv);
-  auto [in, count] = open_source(source, kCantCreateFile);
-  if (count < 0) {
-    return kFailed;
-  }
-  File out = File::open(destination, Role::kInPlace);
+  File out = File::open(argv[3], Role::kInPlace);
   if (!out) {
     return fail(kCantOpenFile);
   }

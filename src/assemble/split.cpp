@@ -13,16 +13,15 @@
 namespace bintool {
 
 int BinaryTool::split(int argc, char* argv[]) {
-  if (!require_args(argc, 4, kTooFewParams)) {
+  std::optional<Source> source =
+      checked_source(argc, argv, 4, kTooFewParams, kCantCreateFile);
+  if (!source) {
     return kFailed;
   }
-  auto [in, length] = open_source(argv[2], kCantCreateFile);
-  if (length < 0) {
-    return kFailed;
-  }
-  uint64_t take = piece_read_length(length, argc - 3);
+  File& in = source->file;
+  uint64_t take = piece_read_length(source->length, argc - 3);
   // Nothing is read past the measured end (a device may have none).
-  auto left = static_cast<uint64_t>(length);
+  auto left = static_cast<uint64_t>(source->length);
   Buffer block = block_or_fail();
   if (!block) {
     return kFailed;

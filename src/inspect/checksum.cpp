@@ -13,30 +13,21 @@
 namespace bintool {
 
 int BinaryTool::checksum(int argc, char* argv[]) {
-  if (!require_args(argc, 3, kTooFewParamsSuvise)) {
-    return kFailed;
-  }
-  auto [file, length] = open_source(argv[2]);
-  if (length < 0) {
-    return kFailed;
-  }
-  Buffer block = block_or_fail();
+  std::optional<Source> source =
+      checked_source(argc, argv, 3, kTooFewParamsSuvise);
+  Buffer block = source ? block_or_fail() : Buffer();
   if (!block) {
     return kFailed;
   }
+  auto length = static_cast<uint64_t>(source->length);
   uint32_t sum = 0;
-  BlockReader reader(file, static_cast<uint64_t>(length));
-  for (;;) {
-    std::optional<std::span<uint8_t>> got = reader.next(block.span());
-    if (!got) {
-      return fail(kCantReadFile);
-    }
-    if (got->empty()) {
-      break;
-    }
-    sum = add_signed_bytes(sum, *got);
+  if (read_blocks(source->file, length, block.span(), [&](auto bytes) {
+        sum = add_signed_bytes(sum, bytes);
+        return true;
+      }) != kDone) {
+    return kFailed;
   }
-  print(checksum_report(static_cast<uint64_t>(length), sum));
+  print(checksum_report(length, sum));
   return kDone;
 }
 

@@ -42,13 +42,11 @@ void list_differences(const uint8_t* a, const uint8_t* b, size_t count,
 }  // namespace
 
 int BinaryTool::compare(int argc, char* argv[]) {
-  if (!require_args(argc, 4, kTooFewParams)) {
+  std::optional<Source> source = checked_source(argc, argv, 4, kTooFewParams);
+  if (!source) {
     return kFailed;
   }
-  auto [first, length] = open_source(argv[2]);
-  if (length < 0) {
-    return kFailed;
-  }
+  auto& [first, length] = *source;
   auto [second, second_length] = open_source(argv[3]);
   if (second_length < 0) {
     return kFailed;

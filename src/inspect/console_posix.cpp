@@ -1,6 +1,4 @@
 // The pause prompt's key on POSIX: a terminal, or a pipe.
-#include "inspect/console.h"
-
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
@@ -9,6 +7,7 @@
 #include <csignal>
 #include <iterator>
 
+#include "inspect/console.h"
 #include "io/signals.h"
 
 namespace bintool {

@@ -1,11 +1,11 @@
 // The pause prompt's key on Windows: a console, or redirected input.
-#include "inspect/console.h"
-
 #include <conio.h>
 #include <io.h>
 #include <windows.h>
 
 #include <cstdio>
+
+#include "inspect/console.h"
 
 namespace bintool {
 namespace {

@@ -12,35 +12,21 @@
 namespace bintool {
 
 int BinaryTool::hex_listing(int argc, char* argv[]) {
-  if (!require_args(argc, 3, kTooFewParamsApostrophe)) {
-    return kFailed;
-  }
-  auto [file, length] = open_source(argv[2], kCantOpenFile);
-  if (length < 0) {
-    return kFailed;
-  }
-  Buffer block = block_or_fail();
+  std::optional<Source> source =
+      checked_source(argc, argv, 3, kTooFewParamsApostrophe, kCantOpenFile);
+  Buffer block = source ? block_or_fail() : Buffer();
   if (!block) {
     return kFailed;
   }
   // Blocks are whole multiples of 64 bytes: each one starts a line.
   std::string out;
-  BlockReader reader(file, static_cast<uint64_t>(length));
-  for (;;) {
-    std::optional<std::span<uint8_t>> got = reader.next(block.span());
-    if (!got) {
-      return fail(kCantReadFile);
-    }
-    if (got->empty()) {
-      break;
-    }
-    append_listing(out, *got);
-    if (!print(out)) {
-      return kFailed;
-    }
-    out.clear();
-  }
-  return kDone;
+  return read_blocks(source->file, static_cast<uint64_t>(source->length),
+                     block.span(), [&](auto bytes) {
+                       append_listing(out, bytes);
+                       bool printed = print(out);
+                       out.clear();
+                       return printed;
+                     });
 }
 
 }  // namespace bintool

@@ -21,16 +21,15 @@ constexpr size_t kRowsPerBlock = kBlockSize / 64;
 }  // namespace
 
 int BinaryTool::hex_view(int argc, char* argv[]) {
-  if (!require_args(argc, 3, kTooFewParamsSuvise)) {
+  std::optional<Source> source =
+      checked_source(argc, argv, 3, kTooFewParamsSuvise);
+  if (!source) {
     return kFailed;
   }
+  auto& [file, length] = *source;
   // argv[argc] is null, which reads as address 0.
   uint64_t address = parse_hex(argv[3]);
   auto asked = static_cast<int32_t>(argc > 4 ? parse_decimal(argv[4]) : 1);
-  auto [file, length] = open_source(argv[2]);
-  if (length < 0) {
-    return kFailed;
-  }
   ViewPlan plan = plan_view(length, address, asked);
   if (plan.warning) {
     print(kViewPastEndWarning);

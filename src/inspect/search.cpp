@@ -21,13 +21,12 @@ constexpr uint64_t kHitsPerPage = 120;
 
 int BinaryTool::search(int argc, char* argv[]) {
   // A file name with no pattern is as wrong as no file name.
-  if (!require_args(argc, 4, kWrongParamCount)) {
+  std::optional<Source> source =
+      checked_source(argc, argv, 4, kWrongParamCount);
+  if (!source) {
     return kFailed;
   }
-  auto [file, length] = open_source(argv[2]);
-  if (length < 0) {
-    return kFailed;
-  }
+  auto& [file, length] = *source;
   ParsedPattern pattern = parse_pattern({argv + 3, argv + argc});
   if (pattern.unclosed) {
     return fail(kMissingClosingQuote);

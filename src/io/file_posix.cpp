@@ -1,6 +1,4 @@
 // File on a POSIX descriptor.
-#include "io/file.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "io/file.h"
 #include "io/move_all.h"
 
 namespace bintool {
@@ -225,8 +224,8 @@ bool File::close() { return fd_ < 0 || ::close(std::exchange(fd_, -1)) == 0; }
 
 void remove_made(const std::string& name, File& file) {
   struct stat info {};
-  bool same = stat(name.c_str(), &info) == 0 &&
-              identity_of(info) == file.identity();
+  bool same =
+      stat(name.c_str(), &info) == 0 && identity_of(info) == file.identity();
   file.close();
   if (same) {
     unlink(name.c_str());

@@ -1,6 +1,4 @@
 // File on a Windows C runtime descriptor and its HANDLE.
-#include "io/file.h"
-
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
@@ -11,12 +9,15 @@
 #include <string>
 #include <utility>
 
+#include "io/file.h"
 #include "io/move_all.h"
 
 namespace bintool {
 namespace {
 
-HANDLE handle_of(int fd) { return reinterpret_cast<HANDLE>(_get_osfhandle(fd)); }
+HANDLE handle_of(int fd) {
+  return reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+}
 
 int64_t seek_to(int fd, int64_t offset, int whence) {
   return _lseeki64(fd, offset, whence);
@@ -36,7 +37,8 @@ int write_some_at(int fd, const uint8_t* from, size_t size, uint64_t at) {
 }
 
 int open_for(const char* path, Role role) {
-  return _open(path, (role == Role::kInPlace ? _O_RDWR : _O_RDONLY) | _O_BINARY);
+  return _open(path,
+               (role == Role::kInPlace ? _O_RDWR : _O_RDONLY) | _O_BINARY);
 }
 
 }  // namespace
@@ -61,9 +63,9 @@ File::File(int fd) : fd_(fd) {
     return;
   }
   if (disk) {
-    identity_ = FileIdentity{
-        info.dwVolumeSerialNumber,
-        uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
+    identity_ =
+        FileIdentity{info.dwVolumeSerialNumber,
+                     uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
     regular_ = true;
     size_ = static_cast<int64_t>(uint64_t{info.nFileSizeHigh} << 32 |
                                  info.nFileSizeLow);
@@ -114,10 +116,10 @@ OpenedDestination File::open_destination(const char* path, bool) {
 
 File File::make_new(const char* path) {
   // Shared for deletion: a signal's handler removes it while it is open.
-  HANDLE handle = CreateFileA(
-      path, GENERIC_WRITE,
-      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE handle =
+      CreateFileA(path, GENERIC_WRITE,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     errno = GetLastError() == ERROR_FILE_EXISTS ? EEXIST : EACCES;
     return File();

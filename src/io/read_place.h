@@ -19,7 +19,8 @@ inline void check_read_place(const uint8_t* into, size_t size,
                              std::optional<uint64_t> at) {
   if (size >= kReadAlignment && at &&
       (reinterpret_cast<uintptr_t>(into) - *at) % kReadAlignment != 0) {
-    std::fprintf(stderr, "bintool: a read of %zu bytes at %llu is off its place\n",
+    std::fprintf(stderr,
+                 "bintool: a read of %zu bytes at %llu is off its place\n",
                  size, static_cast<unsigned long long>(*at));
     std::abort();
   }

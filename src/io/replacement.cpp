@@ -88,15 +88,16 @@ Replacement Replacement::create(const File& original, const char* path) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     Replacement replacement;
     replacement.name_ = folder + ".bintool-" + suffix();
-    SignalsHeld held;
-    replacement.file_ = File::make_new(replacement.name_.c_str());
+    replacement.slot_ = remove_on_signal(replacement.name_.c_str(), [&] {
+      replacement.file_ = File::make_new(replacement.name_.c_str());
+      return static_cast<bool>(replacement.file_);
+    });
     if (!replacement.file_ && errno == EEXIST) {
       continue;
     }
     if (!replacement.file_) {
       return {};
     }
-    replacement.slot_ = remove_on_signal(replacement.name_.c_str());
     if (replacement.slot_ < 0) {
       replacement.file_.close();
       remove_file(replacement.name_);

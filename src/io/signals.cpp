@@ -99,25 +99,33 @@ void catch_signals() {
 
 #endif
 
-}  // namespace
-
 // The table changes with the signals held, so that a handler never sees half
 // an entry. Windows' handler thread reads an entry only once it is used.
+class SignalsHeld {
+ public:
 #ifdef _WIN32
-SignalsHeld::SignalsHeld() {}
-SignalsHeld::~SignalsHeld() {}
+  SignalsHeld() {}
 #else
-SignalsHeld::SignalsHeld() {
-  sigset_t held = fatal_set();
-  sigprocmask(SIG_BLOCK, &held, &before_);
-}
-SignalsHeld::~SignalsHeld() { sigprocmask(SIG_SETMASK, &before_, nullptr); }
-#endif
+  SignalsHeld() {
+    sigset_t held = fatal_set();
+    sigprocmask(SIG_BLOCK, &held, &before_);
+  }
+  ~SignalsHeld() { sigprocmask(SIG_SETMASK, &before_, nullptr); }
 
-int remove_on_signal(const char* name) {
+ private:
+  sigset_t before_{};
+#endif
+};
+
+}  // namespace
+
+int remove_on_signal(const char* name, const std::function<bool()>& make) {
   catch_signals();
   size_t size = std::strlen(name);
   SignalsHeld held;
+  if (!make()) {
+    return -1;
+  }
   for (size_t slot = 0; slot < std::size(g_pending); ++slot) {
     if (g_pending[slot].used == 0 && size < kLongestName) {
       std::memcpy(g_pending[slot].name, name, size + 1);

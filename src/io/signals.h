@@ -3,9 +3,7 @@
 #ifndef BINTOOL_IO_SIGNALS_H_
 #define BINTOOL_IO_SIGNALS_H_
 
-#ifndef _WIN32
-#include <signal.h>
-#endif
+#include <functional>
 
 namespace bintool {
 
@@ -16,31 +14,17 @@ namespace bintool {
 /// ends the process as that signal would have. A signal the process was
 /// started ignoring stays ignored.
 
-/// Removes `name` if such a signal comes before forget_on_signal(slot).
-/// Returns the slot; -1 when the name is too long or four are waiting
-/// already. Make the file and name it here under one SignalsHeld, so that
-/// no signal comes between.
-int remove_on_signal(const char* name);
+/// Makes the file `name` with make(), which says whether it did, and removes
+/// it if such a signal comes before forget_on_signal(slot); no signal comes
+/// between the two. Returns the slot; -1 when make() failed, or the name is
+/// too long or four wait already (the file made is then the caller's to
+/// remove).
+int remove_on_signal(const char* name, const std::function<bool()>& make);
 void forget_on_signal(int slot);
 
 /// Calls `restore` (which only makes system calls) if such a signal comes
 /// before restore_on_signal(nullptr).
 void restore_on_signal(void (*restore)());
-
-/// While it lives, the signals above wait (on Windows the handler runs on a
-/// thread of its own, and nothing waits).
-class SignalsHeld {
- public:
-  SignalsHeld();
-  ~SignalsHeld();
-  SignalsHeld(const SignalsHeld&) = delete;
-  SignalsHeld& operator=(const SignalsHeld&) = delete;
-
-#ifndef _WIN32
- private:
-  sigset_t before_{};
-#endif
-};
 
 }  // namespace bintool
 

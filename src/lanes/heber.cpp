@@ -1,5 +1,6 @@
 // 1 to 4: the HEBER conversions between two EPROM images and one. Each
 // destination is written in blocks, from the source bytes its block needs.
+#include <optional>
 #include <utility>
 
 #include "app/binary_tool.h"
@@ -17,10 +18,16 @@ namespace {
 // had (buffer sizes were signed 32-bit counts); scripts may rely on that.
 constexpr int64_t kLargestBuffer = INT32_MAX;
 
-// kDone, or kFailed after "Can't read file": `source` measures bytes but
-// gives none (a medium that fails, a file emptied meanwhile).
-int fail_unless_readable(EpromSource& source) {
-  return source.first_byte_reads() ? kDone : fail(kCantReadFile);
+// `file`, measured at `size` bytes, as an EPROM source; no value after "Can't
+// read file" when it gives no byte at all (a medium that fails, a file
+// emptied meanwhile).
+std::optional<EpromSource> readable(File file, uint64_t size) {
+  EpromSource source(std::move(file), size);
+  if (!source.first_byte_reads()) {
+    fail(kCantReadFile);
+    return std::nullopt;
+  }
+  return source;
 }
 
 int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
@@ -48,18 +55,16 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!blocks) {
     return kFailed;
   }
-  EpromSource first(std::move(first_file), size);
-  if (fail_unless_readable(first) != kDone) {
-    return kFailed;
-  }
-  EpromSource second(std::move(second_file), size);
-  if (fail_unless_readable(second) != kDone) {
+  std::optional<EpromSource> first = readable(std::move(first_file), size);
+  std::optional<EpromSource> second =
+      first ? readable(std::move(second_file), size) : std::nullopt;
+  if (!second) {
     return kFailed;
   }
   // A source that is also the destination is replaced by a new file, made
   // beside it, once the image is whole.
   Destinations image({argv + 4, 1}, kCantCreateFile);
-  const File* sources[] = {&first.file(), &second.file()};
+  const File* sources[] = {&first->file(), &second->file()};
   if (!image.refuse(sources, true)) {
     return kFailed;
   }
@@ -67,22 +72,21 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!file) {
     return kFailed;
   }
-  if (write_image(*file, board, size, first, second, blocks) != kDone) {
+  if (write_image(*file, board, size, *first, *second, blocks) != kDone) {
     return kFailed;
   }
-  first.close();
-  second.close();
+  first->close();
+  second->close();
   return image.finish() ? kDone : fail(kCantWriteToFile);
 }
 
 int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
-  if (!require_args(argc, 5, kTooFewParams)) {
+  std::optional<BinaryTool::Source> source =
+      tool.checked_source(argc, argv, 5, kTooFewParams);
+  if (!source || source->length == 0) {
     return kFailed;
   }
-  auto [file, length] = tool.open_source(argv[2]);
-  if (length <= 0) {
-    return kFailed;
-  }
+  auto& [file, length] = *source;
   if (length > kLargestBuffer) {
     return fail(kCantCreateBuffer);
   }
@@ -91,12 +95,12 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!blocks) {
     return kFailed;
   }
-  EpromSource image(std::move(file), size);
-  if (fail_unless_readable(image) != kDone) {
+  std::optional<EpromSource> image = readable(std::move(file), size);
+  if (!image) {
     return kFailed;
   }
   Destinations eproms({argv + 3, 2}, kCantCreateFile);
-  const File* sources[] = {&image.file()};
+  const File* sources[] = {&image->file()};
   if (!eproms.refuse(sources, true)) {
     return kFailed;
   }
@@ -110,10 +114,10 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
     return kFailed;
   }
   if (write_eproms(eproms.file(0), both ? &eproms.file(1) : nullptr, board,
-                   size, image, blocks) != kDone) {
+                   size, *image, blocks) != kDone) {
     return kFailed;
   }
-  image.close();
+  image->close();
   if (!eproms.finish()) {
     return fail(kCantWriteToFile);
   }

@@ -91,8 +91,8 @@ bool heber_program_split(EpromSource& image, uint64_t length, uint64_t first,
   // second one byte further on; only an odd last byte of the second needs
   // the low stretch's byte past the window.
   auto low = view_exchanged(image, length / 4, first, e1.size() + 1, scratch.a);
-  auto high = view_exchanged(image, length / 4, length / 2 + first,
-                             e1.size(), scratch.b);
+  auto high = view_exchanged(image, length / 4, length / 2 + first, e1.size(),
+                             scratch.b);
   if (!low || !high) {
     return false;
   }

@@ -17,10 +17,10 @@ constexpr size_t kRoom =
 
 // The image of `n`-byte EPROMs in its own order, a block at a time.
 int write_in_order(File& file, uint64_t n, EpromSource& e1, EpromSource& e2,
-                   decltype(heber_video_join)* join, const HeberBlocks& blocks) {
+                   decltype(heber_video_join)* join,
+                   const HeberBlocks& blocks) {
   for (uint64_t at = 0; at < 2 * n; at += kShuffleBlockSize) {
-    auto out = blocks.output(0).first(
-        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, 2 * n - at)));
+    auto out = blocks.outputs(2 * n - at).first;
     if (!join(e1, e2, n, at, out, blocks.scratch())) {
       return fail(kCantReadFile);
     }
@@ -37,10 +37,7 @@ int write_in_order(File& file, uint64_t n, EpromSource& e1, EpromSource& e2,
 int write_program_by_words(File& file, uint64_t n, EpromSource& e1,
                            EpromSource& e2, const HeberBlocks& blocks) {
   for (uint64_t s = 0; s < n; s += kShuffleBlockSize) {
-    auto count =
-        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, n - s));
-    auto even = blocks.output(0).first(count);
-    auto odd = blocks.output(1).first(count);
+    auto [even, odd] = blocks.outputs(n - s);
     if (!heber_program_words(e1, e2, s, even, odd, blocks.scratch())) {
       return fail(kCantReadFile);
     }
@@ -65,9 +62,11 @@ int write_program_by_words(File& file, uint64_t n, EpromSource& e1,
 HeberBlocks::HeberBlocks()
     : buffer_(block_or_fail(2 * kShuffleBlockSize + 2 * kRoom)) {}
 
-std::span<uint8_t> HeberBlocks::output(int which) const {
-  return buffer_.span().subspan(static_cast<size_t>(which) * kShuffleBlockSize,
-                                kShuffleBlockSize);
+std::pair<std::span<uint8_t>, std::span<uint8_t>> HeberBlocks::outputs(
+    uint64_t left) const {
+  auto size = static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, left));
+  return {buffer_.span().first(size),
+          buffer_.span().subspan(kShuffleBlockSize, size)};
 }
 
 Scratch HeberBlocks::scratch() const {
@@ -91,10 +90,7 @@ int write_eproms(File& first, File* second, Board board, uint64_t size,
       board == Board::kProgram ? heber_program_split : heber_video_split;
   uint64_t h = size / 2;
   for (uint64_t at = 0; at < h; at += kShuffleBlockSize) {
-    auto count =
-        static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, h - at));
-    auto e1 = blocks.output(0).first(count);
-    auto e2 = blocks.output(1).first(count);
+    auto [e1, e2] = blocks.outputs(h - at);
     if (!split(image, size, at, e1, e2, blocks.scratch())) {
       return fail(kCantReadFile);
     }

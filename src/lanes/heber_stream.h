@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 
 #include "io/buffer.h"
 #include "io/file.h"
@@ -23,8 +24,9 @@ class HeberBlocks {
   HeberBlocks();
   explicit operator bool() const { return static_cast<bool>(buffer_); }
 
-  /// The first (0) or the second (1) output block.
-  std::span<uint8_t> output(int which) const;
+  /// The two output blocks, cut to `left` bytes where fewer are left.
+  std::pair<std::span<uint8_t>, std::span<uint8_t>> outputs(
+      uint64_t left) const;
   Scratch scratch() const;
 
  private:

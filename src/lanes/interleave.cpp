@@ -75,13 +75,12 @@ int BinaryTool::interleave(int argc, char* argv[]) {
 }
 
 int BinaryTool::deinterleave(int argc, char* argv[]) {
-  if (!require_args(argc, 5, kTooFewParams)) {
+  std::optional<Source> source =
+      checked_source(argc, argv, 5, kTooFewParams, kCantOpenFile);
+  if (!source) {
     return kFailed;
   }
-  auto [image, length] = open_source(argv[2], kCantOpenFile);
-  if (length < 0) {
-    return kFailed;
-  }
+  auto& [image, length] = *source;
   Buffer block = block_or_fail(4 * kLaneBlock);
   if (!block) {
     return kFailed;
