@@ -14,7 +14,6 @@ Destinations::Destinations(std::span<char* const> names, const char* cant_have,
     : cant_have_(cant_have),
       cant_have_first_(cant_have_first != nullptr ? cant_have_first
                                                   : cant_have) {
-  slots_.reserve(names.size());
   for (const char* name : names) {
     OpenedDestination opened = File::open_destination(name, false);
     Slot& slot = slots_.emplace_back();
@@ -28,7 +27,7 @@ Destinations::Destinations(std::span<char* const> names, const char* cant_have,
 Destinations::~Destinations() {
   // What this run made and never started goes, unless a command that makes
   // its files in turn would have made it before its failure.
-  bool failed = !refused_ && first_failed_ < slots_.size();
+  bool failed = first_failed_ < slots_.size();
   for (size_t i = failed ? first_failed_ + 1 : 0; i < slots_.size(); ++i) {
     if (!slots_[i].made.empty() && !slots_[i].started) {
       remove_made(slots_[i].made, slots_[i].file);
@@ -40,10 +39,7 @@ bool Destinations::refuse(std::span<const File* const> sources, bool in_place) {
   sources_ = sources;
   in_place_ = in_place;
   for (size_t i = 0; i < slots_.size(); ++i) {
-    if (slots_[i].file && slots_[i].file.regular() &&
-        !regular_.insert(*slots_[i].file.identity()).second) {
-      print(kTwoDestinations);
-      refused_ = true;
+    if (slots_[i].file && refuse_two(i)) {
       return false;
     }
   }
@@ -63,7 +59,6 @@ bool Destinations::refuse_one(size_t i) {
     }
     if (!in_place_ || !source->regular()) {
       print(kSameFile);
-      refused_ = true;
       return false;
     }
     slot.replaces = true;
@@ -79,11 +74,18 @@ bool Destinations::ready(size_t i) {
   return false;
 }
 
+bool Destinations::refuse_two(size_t i) {
+  if (!slots_[i].file.regular() ||
+      regular_.insert(*slots_[i].file.identity()).second) {
+    return false;
+  }
+  print(kTwoDestinations);
+  return true;
+}
+
 bool Destinations::fail(size_t i) {
   first_failed_ = std::min(first_failed_, i);
-  if (!refused_) {
-    print(i == 0 ? cant_have_first_ : cant_have_);
-  }
+  print(i == 0 ? cant_have_first_ : cant_have_);
   return false;
 }
 
@@ -95,13 +97,8 @@ bool Destinations::prepare(size_t i) {
     slot.file = std::move(opened.file);
     slot.made = std::move(opened.made);
     slot.later = false;
-    if (slot.file && slot.file.regular() &&
-        !regular_.insert(*slot.file.identity()).second) {
-      print(kTwoDestinations);
-      refused_ = true;
-    }
-    if (!slot.file || refused_ || !refuse_one(i)) {
-      return fail(i);
+    if (slot.file && (refuse_two(i) || !refuse_one(i))) {
+      return false;
     }
   }
   if (!slot.file) {

@@ -90,6 +90,9 @@ class Destinations {
   // Compares destination `i` with the sources and every open destination
   // before it; says a refusal.
   bool refuse_one(size_t i);
+  // True after the refusal when destination `i` is a regular file that one
+  // before it is too.
+  bool refuse_two(size_t i);
   bool prepare(size_t i);
   bool empty(size_t i);
   bool fail(size_t i);
@@ -100,7 +103,6 @@ class Destinations {
   const char* cant_have_first_;
   std::span<const File* const> sources_;
   bool in_place_ = false;
-  bool refused_ = false;
   size_t first_failed_ = SIZE_MAX;
 };
 

@@ -49,7 +49,7 @@ bool print(std::string_view text) {
 }
 
 bool flush_output() {
-  if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) {
+  if (std::fflush(stdout) == 0) {
     return true;
   }
   output_failed(errno);

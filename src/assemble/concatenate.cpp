@@ -43,7 +43,6 @@ int BinaryTool::concatenate(int argc, char* argv[]) {
   // are those of the file checked; past that limit a regular one is opened
   // again at its turn, and must be the same file.
   std::vector<File> held;
-  held.reserve(static_cast<size_t>(argc - 3));
   for (int i = 2; i < argc - 1; ++i) {
     held.push_back(open_held(argv[i], held));
     if (!held.back()) {

@@ -149,8 +149,8 @@ struct OpenedDestination {
 /// True when both are the same file, by identity.
 bool same_file(const File& a, const File& b);
 
-/// Removes the file `name`, which this run made, if it is still `file`;
-/// closes `file` first.
+/// Removes the file `name`, which this run made, if it is still `file` and a
+/// regular file (never a device); closes `file`.
 void remove_made(const std::string& name, File& file);
 
 /// True when the last failed open (errno) ran out of descriptors.

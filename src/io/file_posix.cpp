@@ -224,8 +224,8 @@ bool File::close() { return fd_ < 0 || ::close(std::exchange(fd_, -1)) == 0; }
 
 void remove_made(const std::string& name, File& file) {
   struct stat info {};
-  bool same =
-      stat(name.c_str(), &info) == 0 && identity_of(info) == file.identity();
+  bool same = file.regular() && stat(name.c_str(), &info) == 0 &&
+              identity_of(info) == file.identity();
   file.close();
   if (same) {
     unlink(name.c_str());

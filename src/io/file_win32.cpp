@@ -194,8 +194,11 @@ std::optional<std::string> File::final_name(const char*) const {
 bool File::close() { return fd_ < 0 || _close(std::exchange(fd_, -1)) == 0; }
 
 void remove_made(const std::string& name, File& file) {
+  bool regular = file.regular();
   file.close();
-  DeleteFileA(name.c_str());
+  if (regular) {
+    DeleteFileA(name.c_str());
+  }
 }
 
 }  // namespace bintool

@@ -46,6 +46,7 @@ U patches in place: inside, across and past the end; at 0 if an argument follows
   $ fill 10 EE > s; fill 100 0 > u; bintool U s u 20 && cmp u <(fill 20 0; fill 10 EE; fill D0 0)
   $ bintool U s u F8 && bintool U s u 20 x && cmp u <(fill 10 EE; fill 10 0; fill 10 EE; fill C8 0; fill 10 EE)
   $ bintool U s u 200 && bintool U e u 0 && cmp u <(fill 10 EE; fill 10 0; fill 10 EE; fill C8 0; fill 10 EE; fill F8 0; fill 10 EE)
+  $ printf Z > z; cp u u1; bintool U z u1 3 && cmp u1 <(head -c 3 u; printf Z; tail -c +5 u); rm z u1
   $ bintool U s missing 20; bintool U e missing; bintool U missing u; echo *
   Can't open file
   Can't open file
