@@ -11,9 +11,10 @@
 namespace bintool {
 namespace {
 
-// Room for the source bytes of one output block, whole pages.
-constexpr size_t kRoom =
-    (kShuffleBlockSize + 1 + 2 * kReadAlignment + 4095) / 4096 * 4096;
+// Room for the source bytes of one output block, in whole units of the
+// read alignment (pages; a test build's smaller unit).
+constexpr size_t kRoom = (kShuffleBlockSize + 1 + 3 * kReadAlignment - 1) /
+                         kReadAlignment * kReadAlignment;
 
 // The image of `n`-byte EPROMs in its own order, a block at a time.
 int write_in_order(File& file, uint64_t n, EpromSource& e1, EpromSource& e2,

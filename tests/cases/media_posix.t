@@ -69,8 +69,8 @@ A file shorter than measured (it shrank) ends each command where its bytes end.
   8448
   $ bintool L m/short l2; bintool R m/short r3 r4; bintool I m/short i2 7F0; bintool U m/short z
   $ bintool S m/short long s2; bintool S long m/short s3; bintool O m/short e2 o2; bintool 2 m/short x y
-  $ wc -c l2 r3 r4 i2 z s2 s3 e2 o2 x | tr -s ' \n' ' '; echo; fill 1000 0 > k; bintool 2 m/short0 x y; bintool 1 k m/short0 x; bintool 3 m/short0 k x
-   2048 l2 2048 r3 0 r4 16 i2 4096 z 4096 s2 4097 s3 1024 e2 1024 o2 3072 x 21521 total 
+  $ wc -c l2 r3 r4 i2 z s2 s3 e2 o2 x | tr -s ' \n' ' '; tail -c 1 s3; echo; fill 1000 0 > k; bintool 2 m/short0 x y; bintool 1 k m/short0 x; bintool 3 m/short0 k x
+   2048 l2 2048 r3 0 r4 16 i2 4096 z 4096 s2 4097 s3 1024 e2 1024 o2 3072 x 21521 total B
   Can't read file
   Can't read file
   Can't read file
