@@ -1,5 +1,4 @@
-// One EPROM image as a conversion reads it: a file at the offsets a window
-// needs, or bytes in memory.
+// One EPROM image as a layout reads it, and the file that holds one.
 #ifndef BINTOOL_LANES_EPROM_SOURCE_H_
 #define BINTOOL_LANES_EPROM_SOURCE_H_
 
@@ -13,26 +12,14 @@
 
 namespace bintool {
 
-/// Where a conversion reads one source of a measured length: a file, at the
-/// offsets a window needs, or bytes in memory. Bytes past the measured length
-/// read as 0xFF, an erased EPROM cell; bytes that a file no longer has (it
-/// shrank) read as 0.
+/// Where a layout reads one EPROM image of a measured length, at the offsets
+/// a window needs. Bytes past the length read as 0xFF, an erased EPROM cell.
 class EpromSource {
  public:
-  /// An open file, measured at `length` bytes.
-  EpromSource(File file, uint64_t length);
-
-  /// `bytes`, which must outlive the source.
-  explicit EpromSource(std::span<const uint8_t> bytes);
-
-  /// False when the file delivers no byte at all, or fails to.
-  bool first_byte_reads();
-
-  /// The file read.
-  const File& file() const { return file_; }
-
-  /// Closes the file early; false when that fails.
-  bool close() { return file_.close(); }
+  explicit EpromSource(uint64_t length) : length_(length) {}
+  EpromSource(EpromSource&&) = default;
+  EpromSource& operator=(EpromSource&&) = delete;
+  virtual ~EpromSource() = default;
 
   /// Fills `into` with bytes [at, at + into.size()). False after a read
   /// error.
@@ -45,11 +32,34 @@ class EpromSource {
   std::optional<std::span<const uint8_t>> view(uint64_t at, size_t size,
                                                std::span<uint8_t> room);
 
+ protected:
+  /// Fills `into` with bytes [at, at + into.size()), all within the length.
+  virtual bool read(uint64_t at, std::span<uint8_t> into) = 0;
+
  private:
-  File file_;
-  std::span<const uint8_t> bytes_;
   uint64_t length_;
-  bool in_memory_ = false;
+};
+
+/// An EPROM image in a file; bytes that the file no longer has (it shrank)
+/// read as 0.
+class EpromFile final : public EpromSource {
+ public:
+  /// An open file, measured at `length` bytes.
+  EpromFile(File file, uint64_t length);
+
+  /// False when the file gives no byte at all, or fails to.
+  bool first_byte_reads();
+
+  /// The file read.
+  const File& file() const { return file_; }
+
+  /// Closes the file early; false when that fails.
+  bool close() { return file_.close(); }
+
+ private:
+  bool read(uint64_t at, std::span<uint8_t> into) override;
+
+  File file_;
 };
 
 }  // namespace bintool

@@ -21,8 +21,8 @@ constexpr int64_t kLargestBuffer = INT32_MAX;
 // `file`, measured at `size` bytes, as an EPROM source; no value after "Can't
 // read file" when it gives no byte at all (a medium that fails, a file
 // emptied meanwhile).
-std::optional<EpromSource> readable(File file, uint64_t size) {
-  EpromSource source(std::move(file), size);
+std::optional<EpromFile> readable(File file, uint64_t size) {
+  EpromFile source(std::move(file), size);
   if (!source.first_byte_reads()) {
     fail(kCantReadFile);
     return std::nullopt;
@@ -55,8 +55,8 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!blocks) {
     return kFailed;
   }
-  std::optional<EpromSource> first = readable(std::move(first_file), size);
-  std::optional<EpromSource> second =
+  std::optional<EpromFile> first = readable(std::move(first_file), size);
+  std::optional<EpromFile> second =
       first ? readable(std::move(second_file), size) : std::nullopt;
   if (!second) {
     return kFailed;
@@ -95,7 +95,7 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!blocks) {
     return kFailed;
   }
-  std::optional<EpromSource> image = readable(std::move(file), size);
+  std::optional<EpromFile> image = readable(std::move(file), size);
   if (!image) {
     return kFailed;
   }

@@ -19,6 +19,20 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
+// An EPROM image in memory, as a layout reads it.
+class MemoryEprom final : public EpromSource {
+ public:
+  explicit MemoryEprom(const Bytes& bytes)
+      : EpromSource(bytes.size()), bytes_(bytes) {}
+
+ private:
+  bool read(uint64_t at, std::span<uint8_t> into) override {
+    std::copy_n(bytes_.data() + at, into.size(), into.data());
+    return true;
+  }
+  const Bytes& bytes_;
+};
+
 TEST(Numbers, EverySpellingUsersType) {
   // Hex for addresses: prefix, sign, junk after the digits, overflow;
   // decimal, with no prefix, for P's row count.
@@ -124,7 +138,7 @@ TEST(Layouts, EveryLengthAndWindowMatchesTheReference) {
     std::iota(image.begin(), image.end(), 0);
     std::iota(e1.begin(), e1.end(), 0xA0);
     std::iota(e2.begin(), e2.end(), 0x40);
-    EpromSource m(image), u1(e1), u2(e2);
+    MemoryEprom m(image), u1(e1), u2(e2);
     size_t n = e1.size();
     for (size_t window = 1; window <= std::max<size_t>(size, 1); ++window) {
       SCOPED_TRACE(testing::Message()
