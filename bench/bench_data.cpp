@@ -5,6 +5,12 @@
 //   bench_data sum FILE                  signed byte sum, as K reports it
 //   bench_data find FILE BYTE...         offsets (hex) of a pattern of hex
 //                                        bytes and ? wildcards, brute force
+//   bench_data floor FILE EVEN ODD       the floor of a conversion: read a
+//                                        block, split it into its two lanes,
+//                                        write both, and nothing else
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
@@ -113,6 +119,26 @@ int main(int argc, char* argv[]) {
       }
     }
     return 0;
+  }
+  if (verb == "floor" && argc == 5) {
+    int in = open(path, O_RDONLY);
+    int even = open(argv[3], O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int odd = open(argv[4], O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<uint8_t> lanes(block.size());
+    uint8_t* a = lanes.data();
+    uint8_t* b = a + block.size() / 2;
+    for (ssize_t got; (got = read(in, block.data(), block.size())) > 0;) {
+      auto half = static_cast<size_t>(got) / 2;
+      for (size_t i = 0; i < half; ++i) {
+        a[i] = block[2 * i];
+        b[i] = block[2 * i + 1];
+      }
+      if (write(even, a, half) != static_cast<ssize_t>(half) ||
+          write(odd, b, half) != static_cast<ssize_t>(half)) {
+        return 1;
+      }
+    }
+    return in >= 0 && close(even) == 0 && close(odd) == 0 ? 0 : 1;
   }
   return usage();
 }

@@ -22,7 +22,7 @@ class SearchWindow {
 
   /// Over `block` (room_for bytes, starting on a page).
   SearchWindow(std::span<uint8_t> block, size_t overlap)
-      : block_(block), overlap_(overlap) {}
+      : block_(block), overlap_(overlap), last_(block.first(0)) {}
 
   /// Where the next read goes: whole pages after the bytes kept.
   std::span<uint8_t> free_space();
