@@ -83,8 +83,8 @@ class File {
   /// The same at offset `at`, whatever the position.
   bool write_at(uint64_t at, std::span<const uint8_t> bytes);
 
-  /// Cuts a regular file to 0 bytes; other files have nothing to cut. False
-  /// when the system refuses.
+  /// Cuts a regular file to 0 bytes; other files, and one that was empty when
+  /// it opened, have nothing to cut. False when the system refuses.
   bool empty();
 
   /// Waits until the written bytes are on the medium; false when the

@@ -166,7 +166,11 @@ bool File::write_at(uint64_t at, std::span<const uint8_t> bytes) {
          }) == bytes.size();
 }
 
-bool File::empty() { return !regular_ || ftruncate(fd_, 0) == 0; }
+bool File::empty() {
+  // A file that was empty when it opened (one just made) is not cut: ext4
+  // takes a cut to 0 for a file being replaced, and writes it out at close.
+  return !regular_ || size_ == 0 || ftruncate(fd_, 0) == 0;
+}
 
 bool File::sync() { return fdatasync(fd_) == 0; }
 

@@ -160,7 +160,7 @@ bool File::write_at(uint64_t at, std::span<const uint8_t> bytes) {
          }) == bytes.size();
 }
 
-bool File::empty() { return !regular_ || _chsize_s(fd_, 0) == 0; }
+bool File::empty() { return !regular_ || size_ == 0 || _chsize_s(fd_, 0) == 0; }
 
 bool File::sync() { return _commit(fd_) == 0; }
 

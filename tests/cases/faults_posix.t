@@ -6,7 +6,7 @@ build cannot run under strace.)
 
   $ command -v strace > /dev/null && [ -z "$BINTOOL_RUNNER" ] && [ "$(od -An -tx1 -j18 -N1 "$BINTOOL_BIN")" = " 3e" ] || skip the system calls named here are x86-64 ones, made by the tool itself, with strace
   $ export ASAN_OPTIONS=detect_leaks=0; rand 1000 1 > keep; rand 1000 2 > e; bintool 2 keep u1 u2
-  $ fault() { cp keep img; strace -qq -o /dev/null "$@" "$BINTOOL_BIN" 2 img img d2 2>/dev/null; { cmp -s img keep && echo old; } || { cmp -s img u1 && cmp -s d2 u2 && echo new; }; ls .bintool-* 2>/dev/null; true; }
+  $ fault() { cp keep img; printf x > d2; strace -qq -o /dev/null "$@" "$BINTOOL_BIN" 2 img img d2 2>/dev/null; { cmp -s img keep && echo old; } || { cmp -s img u1 && cmp -s d2 u2 && echo new; }; ls .bintool-* 2>/dev/null; true; }
   $ for call in openat:error=EACCES newfstatat:error=EIO fcntl:error=EIO; do for n in 1 2; do fault -P img -e inject=$call:when=$n; done; done
   Can't open file
   old
