@@ -47,11 +47,11 @@ sparsely to an address past 4 GiB.
   $ rand 300002 1 > e1; rand 300002 2 > e2; for c in 1,2 3,4; do bintool ${c%,*} e1 e2 m && bintool ${c#*,} m x1 x2 && cmp x1 e1 && cmp x2 e2; done
   $ bintool 1 e1 e2 m && bintool 1 e1 e2 /dev/stdout | cmp - m && bintool O m a b && bintool S a b s && cmp s m
 
-Blocks are of the tool's own size: 128 KiB, 512 KiB for the HEBER
-conversions, 1 MiB for the image side of S and O.
+Blocks are of the tool's own size: 128 KiB, 256 KiB for the HEBER
+conversions, 512 KiB for the image side of S and O.
 
   $ truncate -s 2M mb; strace -f -o trace -e trace=read,pread64 bash -c 'bintool K mb; bintool 4 mb x y; bintool O mb e o' > /dev/null
-  $ grep -c ', 131072) = 131072$' trace; grep -c 'pread64(.*, 524288, [0-9]*) = 524288$' trace; grep -c ', 1048576) = 1048576$' trace
+  $ grep -c ', 131072) = 131072$' trace; grep -c 'pread64(.*, 262144, [0-9]*) = 262144$' trace; grep -c ', 524288) = 524288$' trace
   16
+  8
   4
-  2
