@@ -7,10 +7,11 @@
 #
 # The references: for S, O and 1 to 4 the floor of their work on this
 # machine, a minimal loop compiled as the tool is (bench_data floor: read a
-# block, split it into its two lanes, write both), with a row of its own
-# against `cat`, and a plain `dd bs=512K` copy against `cat`; `cat` and `split` for L and R,
-# `dd` for I and U, `cmp -l` for C, `xxd` for H and P and `grep` for T, each
-# doing the same work; `cksum` for K (another checksum over the same bytes).
+# 512 KiB block into page-aligned memory, split it into its two lanes, write
+# both), with a row of its own against `cat`, and a plain `dd bs=512K` copy
+# against `cat`; `cat` and `split` for L and R, `dd` for I and U, `cmp -l`
+# for C, `xxd` for H and P and `grep` for T, each doing the same work;
+# `cksum` for K (another checksum over the same bytes).
 # The script exits 1 when a job misses its target.
 #
 #   bash bench/run.sh            (RUNS=5, data in bench/data, about 2.5 GB)

@@ -16,13 +16,6 @@ inline constexpr size_t kBlockSize = BINTOOL_BLOCK_SIZE;
 #else
 inline constexpr size_t kBlockSize = size_t{1} << 17;
 #endif
-/// The block of the commands that pass every byte through memory into new
-/// files (S, O, 1 to 4): 256 KiB, so that a block and what it becomes stay
-/// in a processor's second-level cache (on an AMD EPYC 256 KiB and 512 KiB
-/// ran alike; on an Intel Xeon 256 KiB ran 5-10% faster). A test build keeps
-/// four of its small blocks, so that small files span many.
-inline constexpr size_t kShuffleBlockSize =
-    kBlockSize < 4096 ? 4 * kBlockSize : size_t{1} << 18;
 
 /// The streaming reads are aligned with their file offset: the memory address
 /// and the offset leave the same remainder divided by kReadAlignment. The

@@ -7,20 +7,22 @@
 #include "app/conventions.h"
 #include "app/messages.h"
 #include "lanes/lane_layout.h"
+#include "lanes/shuffle_block.h"
 
 namespace bintool {
 namespace {
 
-// Room for the source bytes of one output block, in whole units of the
-// read alignment (pages; a test build's smaller unit).
-constexpr size_t kRoom = (kShuffleBlockSize + 1 + 3 * kReadAlignment - 1) /
-                         kReadAlignment * kReadAlignment;
+// Room for the source bytes of an output block of `block` bytes, in whole
+// units of the read alignment (pages; a test build's smaller unit).
+size_t room_for(size_t block) {
+  return (block + 1 + 3 * kReadAlignment - 1) / kReadAlignment * kReadAlignment;
+}
 
 // The image of `n`-byte EPROMs in its own order, a block at a time.
 int write_in_order(File& file, uint64_t n, EpromSource& e1, EpromSource& e2,
                    decltype(heber_video_join)* join,
                    const HeberBlocks& blocks) {
-  for (uint64_t at = 0; at < 2 * n; at += kShuffleBlockSize) {
+  for (uint64_t at = 0; at < 2 * n; at += blocks.size()) {
     auto out = blocks.outputs(2 * n - at).first;
     if (!join(e1, e2, n, at, out, blocks.scratch())) {
       return fail(kCantReadFile);
@@ -37,7 +39,7 @@ int write_in_order(File& file, uint64_t n, EpromSource& e1, EpromSource& e2,
 // order, as a pipe needs, each block is read twice).
 int write_program_by_words(File& file, uint64_t n, EpromSource& e1,
                            EpromSource& e2, const HeberBlocks& blocks) {
-  for (uint64_t s = 0; s < n; s += kShuffleBlockSize) {
+  for (uint64_t s = 0; s < n; s += blocks.size()) {
     auto [even, odd] = blocks.outputs(n - s);
     if (!heber_program_words(e1, e2, s, even, odd, blocks.scratch())) {
       return fail(kCantReadFile);
@@ -61,18 +63,19 @@ int write_program_by_words(File& file, uint64_t n, EpromSource& e1,
 }  // namespace
 
 HeberBlocks::HeberBlocks()
-    : buffer_(block_or_fail(2 * kShuffleBlockSize + 2 * kRoom)) {}
+    : size_(shuffle_block_size()),
+      room_(room_for(size_)),
+      buffer_(block_or_fail(2 * size_ + 2 * room_)) {}
 
 std::pair<std::span<uint8_t>, std::span<uint8_t>> HeberBlocks::outputs(
     uint64_t left) const {
-  auto size = static_cast<size_t>(std::min<uint64_t>(kShuffleBlockSize, left));
-  return {buffer_.span().first(size),
-          buffer_.span().subspan(kShuffleBlockSize, size)};
+  auto size = static_cast<size_t>(std::min<uint64_t>(size_, left));
+  return {buffer_.span().first(size), buffer_.span().subspan(size_, size)};
 }
 
 Scratch HeberBlocks::scratch() const {
-  return {buffer_.span().subspan(2 * kShuffleBlockSize, kRoom),
-          buffer_.span().subspan(2 * kShuffleBlockSize + kRoom, kRoom)};
+  return {buffer_.span().subspan(2 * size_, room_),
+          buffer_.span().subspan(2 * size_ + room_, room_)};
 }
 
 int write_image(File& out, Board board, uint64_t n, EpromSource& e1,
@@ -90,7 +93,7 @@ int write_eproms(File& first, File* second, Board board, uint64_t size,
   auto split =
       board == Board::kProgram ? heber_program_split : heber_video_split;
   uint64_t h = size / 2;
-  for (uint64_t at = 0; at < h; at += kShuffleBlockSize) {
+  for (uint64_t at = 0; at < h; at += blocks.size()) {
     auto [e1, e2] = blocks.outputs(h - at);
     if (!split(image, size, at, e1, e2, blocks.scratch())) {
       return fail(kCantReadFile);

@@ -16,13 +16,14 @@ namespace bintool {
 
 enum class Board { kProgram, kVideo };
 
-/// Two output blocks of kShuffleBlockSize bytes, and room for the source
+/// Two output blocks of shuffle_block_size() bytes, and room for the source
 /// bytes of one, each starting on a page. False after "Can't create buffer\n"
 /// when the memory cannot be had.
 class HeberBlocks {
  public:
   HeberBlocks();
   explicit operator bool() const { return static_cast<bool>(buffer_); }
+  size_t size() const { return size_; }
 
   /// The two output blocks, cut to `left` bytes where fewer are left.
   std::pair<std::span<uint8_t>, std::span<uint8_t>> outputs(
@@ -30,6 +31,8 @@ class HeberBlocks {
   Scratch scratch() const;
 
  private:
+  size_t size_;
+  size_t room_;
   Buffer buffer_;
 };
 

@@ -9,14 +9,9 @@
 #include "io/buffer.h"
 #include "io/file.h"
 #include "lanes/lane_layout.h"
+#include "lanes/shuffle_block.h"
 
 namespace bintool {
-namespace {
-
-// Bytes of each lane per block; the image side of a block is twice that.
-constexpr size_t kLaneBlock = kShuffleBlockSize;
-
-}  // namespace
 
 int BinaryTool::interleave(int argc, char* argv[]) {
   if (!require_args(argc, 5, kTooFewParams)) {
@@ -36,7 +31,9 @@ int BinaryTool::interleave(int argc, char* argv[]) {
   if (length < 0) {
     return kFailed;
   }
-  Buffer block = block_or_fail(4 * kLaneBlock);
+  // Bytes of each lane per step; the image side of a step is twice that.
+  const size_t lane = shuffle_block_size();
+  Buffer block = block_or_fail(4 * lane);
   if (!block) {
     return kFailed;
   }
@@ -49,9 +46,9 @@ int BinaryTool::interleave(int argc, char* argv[]) {
   if (!image) {
     return kFailed;
   }
-  auto lane_a = block.span().first(kLaneBlock);
-  auto lane_b = block.span().subspan(kLaneBlock, kLaneBlock);
-  auto joined = block.span().subspan(2 * kLaneBlock);
+  auto lane_a = block.span().first(lane);
+  auto lane_b = block.span().subspan(lane, lane);
+  auto joined = block.span().subspan(2 * lane);
   // Nothing is read past the measured length (a device may have no end).
   BlockReader reader_a(even, static_cast<uint64_t>(length));
   BlockReader reader_b(odd, static_cast<uint64_t>(length));
@@ -66,7 +63,7 @@ int BinaryTool::interleave(int argc, char* argv[]) {
       return fail(kCantWriteToFile);
     }
     // A lane that ends early (it shrank) ends the image.
-    if (got_a->size() < kLaneBlock || got_b->size() < kLaneBlock) {
+    if (got_a->size() < lane || got_b->size() < lane) {
       break;
     }
   }
@@ -80,7 +77,8 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
     return kFailed;
   }
   auto& [image, length] = *source;
-  Buffer block = block_or_fail(4 * kLaneBlock);
+  const size_t lane = shuffle_block_size();
+  Buffer block = block_or_fail(4 * lane);
   if (!block) {
     return kFailed;
   }
@@ -102,9 +100,9 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
   }
   File& even = lanes.file(0);
   File& odd = lanes.file(1);
-  auto whole = block.span().first(2 * kLaneBlock);
-  auto lane_a = block.span().subspan(2 * kLaneBlock, kLaneBlock);
-  auto lane_b = block.span().subspan(3 * kLaneBlock, kLaneBlock);
+  auto whole = block.span().first(2 * lane);
+  auto lane_a = block.span().subspan(2 * lane, lane);
+  auto lane_b = block.span().subspan(3 * lane, lane);
   BlockReader reader(image, static_cast<uint64_t>(length));
   for (;;) {
     std::optional<std::span<uint8_t>> got = reader.next(whole);

@@ -47,11 +47,15 @@ sparsely to an address past 4 GiB.
   $ rand 300002 1 > e1; rand 300002 2 > e2; for c in 1,2 3,4; do bintool ${c%,*} e1 e2 m && bintool ${c#*,} m x1 x2 && cmp x1 e1 && cmp x2 e2; done
   $ bintool 1 e1 e2 m && bintool 1 e1 e2 /dev/stdout | cmp - m && bintool O m a b && bintool S a b s && cmp s m
 
-Blocks are of the tool's own size: 128 KiB, 256 KiB for the HEBER
-conversions, 512 KiB for the image side of S and O.
+Blocks are of the tool's own size: 128 KiB; for the HEBER conversions and
+each lane of S and O, a quarter of the second-level cache the system reports
+(a power of two from 64 KiB to 256 KiB; 64 KiB when it does not say). Each
+count is of the reads of that size, times the size: the whole 2 MiB image.
 
-  $ truncate -s 2M mb; strace -f -o trace -e trace=read,pread64 bash -c 'bintool K mb; bintool 4 mb x y; bintool O mb e o' > /dev/null
-  $ grep -c ', 131072) = 131072$' trace; grep -c 'pread64(.*, 262144, [0-9]*) = 262144$' trace; grep -c ', 524288) = 524288$' trace
-  16
-  8
-  4
+  $ b=65536; while [ $((8 * b)) -le "$(getconf LEVEL2_CACHE_SIZE || echo 0)" ] && [ $b -lt 262144 ]; do b=$((2 * b)); done 2>/dev/null
+  $ truncate -s 2M mb; for c in 'K mb' '4 mb x y' 'O mb e o'; do strace -f -o "trace ${c%% *}" -e trace=read,pread64 bash -c "bintool $c" > /dev/null; done
+  $ whole() { echo $(($(grep -c "$1" "trace $2") * $3)); }
+  $ whole ', 131072) = 131072$' K 131072; whole "pread64(.*, $b, [0-9]*) = $b\$" 4 "$b"; whole ", $((2 * b))) = $((2 * b))\$" O $((2 * b))
+  2097152
+  2097152
+  2097152

@@ -13,6 +13,7 @@
 #include "io/buffer.h"
 #include "lanes/heber_layout.h"
 #include "lanes/lane_layout.h"
+#include "lanes/shuffle_block.h"
 
 namespace bintool {
 namespace {
@@ -227,6 +228,20 @@ TEST(Search, EveryWindowFindsWhatAPlainSearchFinds) {
       }
       EXPECT_EQ(found, all);
     }
+  }
+}
+
+TEST(Layouts, ShuffleBlocksFillTheCacheUpToOneMebibyte) {
+  // second-level cache -> block (a step holds four)
+  constexpr size_t kKiB = 1024;
+  const size_t kCases[][2] = {{0, 64 * kKiB},
+                              {256 * kKiB, 64 * kKiB},
+                              {512 * kKiB, 128 * kKiB},
+                              {768 * kKiB, 128 * kKiB},
+                              {1024 * kKiB, 256 * kKiB},
+                              {8192 * kKiB, 256 * kKiB}};
+  for (const auto& c : kCases) {
+    EXPECT_EQ(shuffle_block_for(c[0]), c[1]) << c[0];
   }
 }
 
