@@ -21,6 +21,7 @@ Destinations::Destinations(std::span<char* const> names, const char* cant_have,
     slot.file = std::move(opened.file);
     slot.made = std::move(opened.made);
     slot.later = opened.later;
+    slot.no_descriptor = opened.no_descriptor;
   }
 }
 

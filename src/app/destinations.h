@@ -47,8 +47,9 @@ class Destinations {
   /// caller says it where its command always has.
   bool ready(size_t i);
 
-  /// True when destination `i` opens only at its turn.
-  bool later(size_t i) const { return slots_[i].later; }
+  /// True when destination `i` opens only at its turn because no descriptor
+  /// was free when the set was made.
+  bool no_descriptor(size_t i) const { return slots_[i].no_descriptor; }
 
   /// True when destination `i` replaces one of the sources.
   bool replaces(size_t i) const { return slots_[i].replaces; }
@@ -82,6 +83,7 @@ class Destinations {
     File file;
     std::string made;  // the name this run made it under
     bool later = false;
+    bool no_descriptor = false;
     bool started = false;
     bool replaces = false;
     Replacement replacement;

@@ -58,7 +58,7 @@ int BinaryTool::concatenate(int argc, char* argv[]) {
     return kFailed;
   }
   Destinations destination({argv + argc - 1, 1}, kCantCreateFile);
-  if (destination.later(0)) {
+  if (destination.no_descriptor(0)) {
     release_regular(held);
   }
   if (!destination.refuse(sources, false)) {

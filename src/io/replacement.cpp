@@ -25,14 +25,12 @@ constexpr char kSeparators[] = "/\\";
 bool rename_over(const std::string& from, const std::string& to) {
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
-void remove_file(const std::string& name) { DeleteFileA(name.c_str()); }
 int process_id() { return _getpid(); }
 #else
 constexpr char kSeparators[] = "/";
 bool rename_over(const std::string& from, const std::string& to) {
   return ::rename(from.c_str(), to.c_str()) == 0;
 }
-void remove_file(const std::string& name) { unlink(name.c_str()); }
 int process_id() { return getpid(); }
 #endif
 
@@ -73,8 +71,7 @@ void Replacement::remove() {
   if (slot_ < 0) {
     return;
   }
-  file_.close();
-  remove_file(name_);
+  remove_made(name_, file_);
   forget_on_signal(std::exchange(slot_, -1));
 }
 
@@ -99,8 +96,7 @@ Replacement Replacement::create(const File& original, const char* path) {
       return {};
     }
     if (replacement.slot_ < 0) {
-      replacement.file_.close();
-      remove_file(replacement.name_);
+      remove_made(replacement.name_, replacement.file_);
       return {};
     }
     replacement.file_.take_permissions_of(original);
