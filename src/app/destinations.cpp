@@ -9,9 +9,13 @@
 
 namespace bintool {
 
-Destinations::Destinations(std::span<char* const> names, const char* cant_have,
+Destinations::Destinations(std::span<char* const> names,
+                           std::span<const File* const> sources,
+                           InPlace in_place, const char* cant_have,
                            const char* cant_have_first)
-    : cant_have_(cant_have),
+    : sources_(sources),
+      in_place_(in_place),
+      cant_have_(cant_have),
       cant_have_first_(cant_have_first != nullptr ? cant_have_first
                                                   : cant_have) {
   for (const char* name : names) {
@@ -36,9 +40,7 @@ Destinations::~Destinations() {
   }
 }
 
-bool Destinations::refuse(std::span<const File* const> sources, bool in_place) {
-  sources_ = sources;
-  in_place_ = in_place;
+bool Destinations::refuse() {
   for (size_t i = 0; i < slots_.size(); ++i) {
     if (slots_[i].file && refuse_two(i)) {
       return false;
@@ -58,7 +60,7 @@ bool Destinations::refuse_one(size_t i) {
     if (!same_file(*source, slot.file)) {
       continue;
     }
-    if (!in_place_ || !source->regular()) {
+    if (in_place_ == InPlace::kNo || !source->regular()) {
       print(kSameFile);
       return false;
     }

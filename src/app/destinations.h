@@ -16,6 +16,10 @@
 
 namespace bintool {
 
+/// Whether a destination that is a source is written beside it and renamed
+/// over it (a conversion in place), or refused.
+enum class InPlace { kNo, kYes };
+
 /// A command's destinations, in argument order. Each is opened at once
 /// without being emptied, and made where it does not exist; a named pipe
 /// with no reader yet, or a name met when no descriptor is free, opens at
@@ -25,10 +29,13 @@ namespace bintool {
 /// its files one by one leaves them.
 class Destinations {
  public:
-  /// `cant_have` is what start() says of a destination it cannot have;
-  /// `cant_have_first`, where given, what it says of the first.
-  Destinations(std::span<char* const> names, const char* cant_have,
-               const char* cant_have_first = nullptr);
+  /// Every destination is held against `sources` (open or closed), which
+  /// must outlive the set. `cant_have` is what start() says of a destination
+  /// it cannot have; `cant_have_first`, where given, what it says of the
+  /// first.
+  Destinations(std::span<char* const> names,
+               std::span<const File* const> sources, InPlace in_place,
+               const char* cant_have, const char* cant_have_first = nullptr);
   Destinations(const Destinations&) = delete;
   Destinations& operator=(const Destinations&) = delete;
   ~Destinations();
@@ -36,11 +43,10 @@ class Destinations {
   /// Says the refusals, and returns false after one: "error: two
   /// destinations are the same file\n" when two regular destinations are one
   /// file (a device or pipe twice is no refusal), then "error: source and
-  /// destination are the same file\n" when a destination is one of
-  /// `sources` (open or closed). With `in_place`, a regular source is no
-  /// refusal: its destination is written beside it and renamed over it by
-  /// finish(). `sources` must outlive the set.
-  bool refuse(std::span<const File* const> sources, bool in_place);
+  /// destination are the same file\n" when a destination is a source. In
+  /// place, a regular source is no refusal: its destination is written
+  /// beside it and renamed over it by finish().
+  bool refuse();
 
   /// False when destination `i` could not be opened; it then counts as the
   /// first that could not be had, if none before it did. Says nothing: the
@@ -101,10 +107,10 @@ class Destinations {
 
   std::vector<Slot> slots_;
   std::set<FileIdentity> regular_;  // of the destinations checked so far
+  std::span<const File* const> sources_;
+  InPlace in_place_;
   const char* cant_have_;
   const char* cant_have_first_;
-  std::span<const File* const> sources_;
-  bool in_place_ = false;
   size_t first_failed_ = SIZE_MAX;
 };
 

@@ -57,11 +57,12 @@ int BinaryTool::concatenate(int argc, char* argv[]) {
   if (!block) {
     return kFailed;
   }
-  Destinations destination({argv + argc - 1, 1}, kCantCreateFile);
+  Destinations destination({argv + argc - 1, 1}, sources, InPlace::kNo,
+                           kCantCreateFile);
   if (destination.no_descriptor(0)) {
     release_regular(held);
   }
-  if (!destination.refuse(sources, false)) {
+  if (!destination.refuse()) {
     return kFailed;
   }
   File* out = destination.start(0);

@@ -33,9 +33,10 @@ int BinaryTool::extract(int argc, char* argv[]) {
   if (!block) {
     return kFailed;
   }
-  Destinations destination({argv + 3, 1}, kCantCreateFile);
   const File* sources[] = {&in};
-  if (!destination.refuse(sources, false)) {
+  Destinations destination({argv + 3, 1}, sources, InPlace::kNo,
+                           kCantCreateFile);
+  if (!destination.refuse()) {
     return kFailed;
   }
   File* out = destination.start(0);

@@ -27,9 +27,10 @@ int BinaryTool::split(int argc, char* argv[]) {
     return kFailed;
   }
   // Each piece is whole before the next destination is emptied.
-  Destinations pieces({argv + 3, argv + argc}, kFileCouldNotBeOpened);
   const File* sources[] = {&in};
-  if (!pieces.refuse(sources, false)) {
+  Destinations pieces({argv + 3, argv + argc}, sources, InPlace::kNo,
+                      kFileCouldNotBeOpened);
+  if (!pieces.refuse()) {
     return kFailed;
   }
   for (size_t i = 0; i < static_cast<size_t>(argc - 3); ++i) {

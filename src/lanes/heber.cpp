@@ -63,9 +63,9 @@ int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
   }
   // A source that is also the destination is replaced by a new file, made
   // beside it, once the image is whole.
-  Destinations image({argv + 4, 1}, kCantCreateFile);
   const File* sources[] = {&first->file(), &second->file()};
-  if (!image.refuse(sources, true)) {
+  Destinations image({argv + 4, 1}, sources, InPlace::kYes, kCantCreateFile);
+  if (!image.refuse()) {
     return kFailed;
   }
   File* file = image.start(0);
@@ -99,9 +99,9 @@ int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!image) {
     return kFailed;
   }
-  Destinations eproms({argv + 3, 2}, kCantCreateFile);
   const File* sources[] = {&image->file()};
-  if (!eproms.refuse(sources, true)) {
+  Destinations eproms({argv + 3, 2}, sources, InPlace::kYes, kCantCreateFile);
+  if (!eproms.refuse()) {
     return kFailed;
   }
   // When the second cannot be had, a first EPROM in a new file is still made

@@ -37,9 +37,10 @@ int BinaryTool::interleave(int argc, char* argv[]) {
   if (!block) {
     return kFailed;
   }
-  Destinations destination({argv + 4, 1}, kCantCreateFile);
   const File* sources[] = {&even, &odd};
-  if (!destination.refuse(sources, false)) {
+  Destinations destination({argv + 4, 1}, sources, InPlace::kNo,
+                           kCantCreateFile);
+  if (!destination.refuse()) {
     return kFailed;
   }
   File* image = destination.start(0);
@@ -84,9 +85,10 @@ int BinaryTool::deinterleave(int argc, char* argv[]) {
   }
   // Scripts expect "Can't open file", not "Can't create file", for the
   // first lane. Neither lane is emptied before both are open.
-  Destinations lanes({argv + 3, 2}, kCantCreateFile, kCantOpenFile);
   const File* sources[] = {&image};
-  if (!lanes.refuse(sources, false)) {
+  Destinations lanes({argv + 3, 2}, sources, InPlace::kNo, kCantCreateFile,
+                     kCantOpenFile);
+  if (!lanes.refuse()) {
     return kFailed;
   }
   if (!lanes.ready(0)) {
