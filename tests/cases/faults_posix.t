@@ -36,6 +36,9 @@ build cannot run under strace.)
   old
   new
   new
+  $ printf x > l1; printf y > l2; strace -qq -o /dev/null -e inject=ftruncate:error=EIO:when=1 "$BINTOOL_BIN" O keep l1 l2; cat l1 l2
+  Can't open file
+  xy (no-eol)
   $ for c in "4 img d1 img" "1 img e img" "3 e img img" "L img e img" "I img img 0" "U img img 40" "O img img x" "R img x img"; do
   >   cp keep img; strace -qq -o /dev/null -P img -e inject=newfstatat:error=EIO:when=2 "$BINTOOL_BIN" $c 2>/dev/null; cmp img keep; done
   Can't create file

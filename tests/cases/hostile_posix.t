@@ -85,6 +85,7 @@ limit files open again at their turn, and must be the same files.
   abcdlate, (no-eol)
   $ for i in $(seq 40); do printf "$i," > s$i; done; (ulimit -n 20; bintool L $(seq -f s%g 40) all); cat all
   1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31,32,33,34,35,36,37,38,39,40, (no-eol)
+  $ for n in 15 16 17 18; do (ulimit -n 20; bintool L $(seq -f s%g $n) all) && cat $(seq -f s%g $n) | cmp - all; done
   $ mkfifo q; bash -c 'ulimit -n 20; exec $BINTOOL_RUNNER "$BINTOOL_BIN" L $(seq -f s%g 40) q' & waits $!; mv s2 s0; printf x > s2; cat q > all2; wait $!; cat all2
   File could not be opened
   1, (no-eol)
