@@ -50,6 +50,11 @@ build cannot run under strace.)
   Can't open file
   File could not be opened
 
+A name taken already (by chance) for the new file: another is drawn.
+
+  $ cp keep img; strace -qq -o log -e trace=openat "$BINTOOL_BIN" 2 img img d2; fault -e trace=openat -e inject=openat:error=EEXIST:when=$(grep -n bintool- log | cut -d: -f1)
+  new
+
 A failed seek is a failure: nothing is made from the wrong bytes.
 
   $ for c in "I keep x 10" "P keep 10 2" "U e keep 10"; do strace -qq -o /dev/null -e inject=lseek:error=EIO:when=1 "$BINTOOL_BIN" $c; done; ls x 2>&1 | wc -l
