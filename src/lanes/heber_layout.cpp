@@ -60,8 +60,8 @@ bool heber_program_join(EpromSource& e1, EpromSource& e2, uint64_t n,
       part = part.subspan(1);
       ++r;
     }
-    auto a = e1.view(r + half, part.size(), scratch.a);
-    auto b = e2.view(r + half, part.size(), scratch.b);
+    auto a = e1.view(r + half, part.size(), scratch.first_run);
+    auto b = e2.view(r + half, part.size(), scratch.second_run);
     if (!a || !b) {
       return false;
     }
@@ -74,8 +74,8 @@ bool heber_program_join(EpromSource& e1, EpromSource& e2, uint64_t n,
 bool heber_program_words(EpromSource& e1, EpromSource& e2, uint64_t first,
                          std::span<uint8_t> even, std::span<uint8_t> odd,
                          Scratch scratch) {
-  auto a = e1.view(first, even.size() + 1, scratch.a);
-  auto b = e2.view(first, even.size() + 1, scratch.b);
+  auto a = e1.view(first, even.size() + 1, scratch.first_run);
+  auto b = e2.view(first, even.size() + 1, scratch.second_run);
   if (!a || !b) {
     return false;
   }
@@ -90,9 +90,10 @@ bool heber_program_split(EpromSource& image, uint64_t length, uint64_t first,
   // Both EPROMs take their bytes from the same two stretches of B, the
   // second one byte further on; only an odd last byte of the second needs
   // the low stretch's byte past the window.
-  auto low = view_exchanged(image, length / 4, first, e1.size() + 1, scratch.a);
+  auto low = view_exchanged(image, length / 4, first, e1.size() + 1,
+                            scratch.first_run);
   auto high = view_exchanged(image, length / 4, length / 2 + first, e1.size(),
-                             scratch.b);
+                             scratch.second_run);
   if (!low || !high) {
     return false;
   }
@@ -108,7 +109,7 @@ bool heber_video_join(EpromSource& e1, EpromSource& e2, uint64_t n,
     bool lower = j < n;
     uint64_t i = lower ? j : j - n;
     auto count = static_cast<size_t>(std::min<uint64_t>(out.size() - o, n - i));
-    auto from = (lower ? e2 : e1).view(i, count, scratch.a);
+    auto from = (lower ? e2 : e1).view(i, count, scratch.first_run);
     if (!from) {
       return false;
     }
@@ -122,8 +123,8 @@ bool heber_video_split(EpromSource& image, uint64_t length, uint64_t first,
                        std::span<uint8_t> e1, std::span<uint8_t> e2,
                        Scratch scratch) {
   size_t size = e1.size() + e1.size() % 2;
-  auto upper = image.view(length / 2 + first, size, scratch.a);
-  auto lower = image.view(first, size, scratch.b);
+  auto upper = image.view(length / 2 + first, size, scratch.first_run);
+  auto lower = image.view(first, size, scratch.second_run);
   if (!upper || !lower) {
     return false;
   }

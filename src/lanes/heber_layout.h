@@ -28,11 +28,13 @@ namespace bintool {
 //
 //   M: E2[1] E2[0] E2[3] E2[2] ... | E1[1] E1[0] E1[3] E1[2] ...
 
-/// Room for the source bytes of a window of `size` bytes: two spans of at
-/// least size + 1 + 2 * kReadAlignment bytes each, starting on a page.
+/// Room for the source bytes of a window of `size` bytes, which come from two
+/// runs read at once (the two EPROMs, or two stretches of the image): a span
+/// for each, of at least size + 1 + 2 * kReadAlignment bytes, starting on a
+/// page.
 struct Scratch {
-  std::span<uint8_t> a;
-  std::span<uint8_t> b;
+  std::span<uint8_t> first_run;
+  std::span<uint8_t> second_run;
 };
 
 /// Bytes [first, first + out.size()) of the program image of two EPROMs of
