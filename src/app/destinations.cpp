@@ -25,7 +25,6 @@ Destinations::Destinations(std::span<char* const> names,
     slot.file = std::move(opened.file);
     slot.made = std::move(opened.made);
     slot.later = opened.later;
-    slot.no_descriptor = opened.no_descriptor;
   }
 }
 
@@ -96,6 +95,9 @@ bool Destinations::prepare(size_t i) {
   Slot& slot = slots_[i];
   if (slot.later) {
     // Its first look comes now: the same checks as the others had.
+    if (free_some_) {
+      free_some_();
+    }
     OpenedDestination opened = File::open_destination(slot.name, true);
     slot.file = std::move(opened.file);
     slot.made = std::move(opened.made);

@@ -6,9 +6,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "io/file.h"
@@ -53,9 +55,11 @@ class Destinations {
   /// caller says it where its command always has.
   bool ready(size_t i);
 
-  /// True when destination `i` opens only at its turn because no descriptor
-  /// was free when the set was made.
-  bool no_descriptor(size_t i) const { return slots_[i].no_descriptor; }
+  /// Has `free_some` called before a destination opens at its turn, which
+  /// may need the last free descriptor (a name met when none was free).
+  void free_descriptors_with(std::function<void()> free_some) {
+    free_some_ = std::move(free_some);
+  }
 
   /// True when destination `i` replaces one of the sources.
   bool replaces(size_t i) const { return slots_[i].replaces; }
@@ -89,7 +93,6 @@ class Destinations {
     File file;
     std::string made;  // the name this run made it under
     bool later = false;
-    bool no_descriptor = false;
     bool started = false;
     bool replaces = false;
     Replacement replacement;
@@ -111,6 +114,7 @@ class Destinations {
   InPlace in_place_;
   const char* cant_have_;
   const char* cant_have_first_;
+  std::function<void()> free_some_;
   size_t first_failed_ = SIZE_MAX;
 };
 

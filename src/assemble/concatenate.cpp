@@ -59,9 +59,7 @@ int BinaryTool::concatenate(int argc, char* argv[]) {
   }
   Destinations destination({argv + argc - 1, 1}, sources, InPlace::kNo,
                            kCantCreateFile);
-  if (destination.no_descriptor(0)) {
-    release_regular(held);
-  }
+  destination.free_descriptors_with([&] { release_regular(held); });
   if (!destination.refuse()) {
     return kFailed;
   }

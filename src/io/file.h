@@ -141,13 +141,9 @@ class File {
 
 /// A destination as its first open found it.
 struct OpenedDestination {
-  File file;  // false when not open
-  // Not open yet, and not failed: open it at its turn.
-  bool later = false;
-  // The name this open made, empty when the file existed.
-  std::string made;
-  // Later, because no descriptor was free.
-  bool no_descriptor = false;
+  File file;           // false when not open
+  bool later = false;  // not open yet, and not failed: open it at its turn
+  std::string made;    // the name this open made, empty when the file existed
 };
 
 /// True when both are the same file, by identity.

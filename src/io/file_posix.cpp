@@ -114,9 +114,8 @@ OpenedDestination File::open_destination(const char* path, bool wait) {
       }
     }
     if (fd < 0) {
-      bool no_descriptor = !wait && out_of_descriptors();
-      bool later = no_descriptor || (!wait && errno == ENXIO);
-      return {File(), later, "", no_descriptor};
+      bool later = !wait && (errno == ENXIO || out_of_descriptors());
+      return {File(), later, ""};
     }
     File file(fd);
     if (file && !wait && fcntl(file.fd_, F_SETFL, 0) != 0) {
