@@ -59,6 +59,7 @@ U into itself copies the bytes as they were before the command.
   $ cp c f && bintool U f f 0 && cmp f c && bintool U f f 1 && cmp f <(head -c 1 c; cat c)
   $ cp c f && bintool U f f 10001 && cmp f <(cat c; fill FC0C 0; cat c)
   $ rand 101 6 > g && cp g f && bintool U f f 5 && cmp f <(head -c 5 g; cat g)
+  $ printf Q > f && bintool U f f 3 && cmp f <(printf 'Q\0\0Q')
 
 Names are taken as they stand: blanks, dashes, UTF-8 letters.
 
