@@ -89,19 +89,14 @@ Replacement Replacement::create(const File& original, const char* path) {
       replacement.file_ = File::make_new(replacement.name_.c_str());
       return static_cast<bool>(replacement.file_);
     });
-    if (!replacement.file_ && errno == EEXIST) {
-      continue;
+    if (replacement.slot_ >= 0) {
+      replacement.file_.take_permissions_of(original);
+      replacement.target_ = std::move(*target);
+      return replacement;
     }
-    if (!replacement.file_) {
+    if (errno != EEXIST) {
       return {};
     }
-    if (replacement.slot_ < 0) {
-      remove_made(replacement.name_, replacement.file_);
-      return {};
-    }
-    replacement.file_.take_permissions_of(original);
-    replacement.target_ = std::move(*target);
-    return replacement;
   }
   return {};
 }

@@ -1,6 +1,7 @@
 // What a signal that ends the process undoes first.
 #include "io/signals.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <iterator>
@@ -123,17 +124,21 @@ int remove_on_signal(const char* name, const std::function<bool()>& make) {
   catch_signals();
   size_t size = std::strlen(name);
   SignalsHeld held;
+  // A free entry first, so that nothing is made that could not be named.
+  size_t slot = 0;
+  while (slot < std::size(g_pending) && g_pending[slot].used != 0) {
+    ++slot;
+  }
+  if (slot == std::size(g_pending) || size >= kLongestName) {
+    errno = ENAMETOOLONG;
+    return -1;
+  }
   if (!make()) {
     return -1;
   }
-  for (size_t slot = 0; slot < std::size(g_pending); ++slot) {
-    if (g_pending[slot].used == 0 && size < kLongestName) {
-      std::memcpy(g_pending[slot].name, name, size + 1);
-      g_pending[slot].used = 1;
-      return static_cast<int>(slot);
-    }
-  }
-  return -1;
+  std::memcpy(g_pending[slot].name, name, size + 1);
+  g_pending[slot].used = 1;
+  return static_cast<int>(slot);
 }
 
 void forget_on_signal(int slot) {

@@ -16,9 +16,9 @@ namespace bintool {
 
 /// Makes the file `name` with make(), which says whether it did, and removes
 /// it if such a signal comes before forget_on_signal(slot); no signal comes
-/// between the two. Returns the slot; -1 when make() failed, or the name is
-/// too long or four wait already (the file made is then the caller's to
-/// remove).
+/// between the two. Returns the slot; -1 when make() failed (errno says
+/// why), or, before anything is made, when the name is too long or four
+/// wait already (errno ENAMETOOLONG).
 int remove_on_signal(const char* name, const std::function<bool()>& make);
 void forget_on_signal(int slot);
 
