@@ -64,8 +64,7 @@ int write_program_by_words(File& file, uint64_t n, EpromSource& e1,
 
 HeberBlocks::HeberBlocks()
     : size_(shuffle_block_size()),
-      room_(room_for(size_)),
-      buffer_(block_or_fail(2 * size_ + 2 * room_)) {}
+      buffer_(block_or_fail(2 * size_ + 2 * room_for(size_))) {}
 
 std::pair<std::span<uint8_t>, std::span<uint8_t>> HeberBlocks::outputs(
     uint64_t left) const {
@@ -74,8 +73,9 @@ std::pair<std::span<uint8_t>, std::span<uint8_t>> HeberBlocks::outputs(
 }
 
 Scratch HeberBlocks::scratch() const {
-  return {buffer_.span().subspan(2 * size_, room_),
-          buffer_.span().subspan(2 * size_ + room_, room_)};
+  size_t room = room_for(size_);
+  return {buffer_.span().subspan(2 * size_, room),
+          buffer_.span().subspan(2 * size_ + room, room)};
 }
 
 int write_image(File& out, Board board, uint64_t n, EpromSource& e1,

@@ -32,7 +32,6 @@ class HeberBlocks {
 
  private:
   size_t size_;
-  size_t room_;
   Buffer buffer_;
 };
 
