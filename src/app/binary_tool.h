@@ -12,8 +12,9 @@ namespace bintool {
 
 /// Stateless. Every handler takes the process's argument count and vector
 /// unchanged (argv[1] is the command letter, its own arguments follow) and
-/// returns 0 on success or -1 after a reported failure. A count below the
-/// command's minimum prints its message, and the handler returns at once.
+/// returns 0 on success or -1 after a failure it said (app/failure.h), which
+/// makes the exit status 1. A count below the command's minimum says its
+/// message, and the handler returns at once.
 class BinaryTool {
  public:
   // Assembling files.
@@ -37,30 +38,30 @@ class BinaryTool {
   int hex_view(int argc, char* argv[]);     // P sourc [address] [rows]
   int hex_listing(int argc, char* argv[]);  // H sourc
 
-  /// The length of an open source in bytes (0 for an empty file). When it
-  /// did not open (missing, unreadable, a directory) or has no length (a
-  /// pipe) prints "Can't open file\n" and returns -1.
-  int64_t file_length(const File& file);
+  /// The length of an open source named `name` in bytes (0 for an empty
+  /// file). When it did not open (missing, unreadable, a directory) or has
+  /// no length (a pipe) says "Can't open file\n", and for one that did not
+  /// open `then` after it, where given (the second message users have always
+  /// seen from R, I, U, O and H), and returns -1.
+  int64_t file_length(const File& file, const char* name,
+                      const char* then = nullptr);
 
   /// A source opened once for reading, measured on that descriptor.
   struct Source {
     File file;
     int64_t length;
+    const char* name;
   };
 
-  /// Opens `name` and measures it: "Can't open file\n" once when either
-  /// fails (missing, a directory, a pipe), with length -1. A source that did
-  /// not open at all is then said a second time with `open_failure`, where a
-  /// command gives one: the two messages users have always seen from R, I,
-  /// U, O and H.
-  Source open_source(const char* name, const char* open_failure = nullptr);
+  /// Opens `name` and measures it with file_length.
+  Source open_source(const char* name, const char* then = nullptr);
 
   /// For the commands with one source: the count check (below `minimum`,
   /// `too_few`), then the source at argv[2] as open_source opens it. No
-  /// value after the message of whichever failed.
+  /// value after the failure of whichever failed.
   std::optional<Source> checked_source(int argc, char* argv[], int minimum,
                                        const char* too_few,
-                                       const char* open_failure = nullptr);
+                                       const char* then = nullptr);
 };
 
 }  // namespace bintool

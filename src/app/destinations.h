@@ -5,117 +5,139 @@
 #define BINTOOL_APP_DESTINATIONS_H_
 
 #include <cstddef>
-#include <cstdint>
 #include <functional>
-#include <set>
+#include <optional>
 #include <span>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "app/failure.h"
 #include "io/file.h"
 #include "io/replacement.h"
 
 namespace bintool {
 
+/// A file a command reads, and the name it was given as.
+struct NamedFile {
+  const File* file;
+  const char* name;
+};
+
 /// Whether a destination that is a source is written beside it and renamed
 /// over it (a conversion in place), or refused.
 enum class InPlace { kNo, kYes };
 
-/// A command's destinations, in argument order. Each is opened at once
-/// without being emptied, and made where it does not exist; a named pipe
-/// with no reader yet, or a name met when no descriptor is free, opens at
-/// its turn instead, and is checked then. When the set ends, what this run
-/// made and never started is removed, except the destinations before the
-/// first that could not be had: those stay, empty, as a command that makes
-/// its files one by one leaves them.
+/// What a command's destinations need besides their names and the sources.
+struct DestinationRules {
+  InPlace in_place = InPlace::kNo;
+  /// Standard output's text for a destination that cannot be had ...
+  const char* cant_have = nullptr;
+  /// ... and for the first one, where it differs (O: "Can't open file").
+  const char* cant_have_first = nullptr;
+  /// Called before a destination opens at its turn, which may need the last
+  /// free descriptor: L closes there the sources it can open again.
+  std::function<void()> free_descriptors = {};
+};
+
+/// A command's destinations, in argument order. A command calls, in this
+/// order, and the disk holds after each call:
+///
+///   Destinations(...)   Each destination that can open now is open for
+///                       writing, not emptied; one that did not exist is
+///                       made, empty. A named pipe with no reader yet, or a
+///                       name met when no descriptor is free (EMFILE), waits
+///                       for its turn. Nothing is written.
+///   refusal()           Nothing changes; the first refusal, if any. The
+///                       command stops there after one.
+///   start(i), or        Destination i, at its turn: one that waited opens
+///   start_together(n)   now and is checked as the others were; it is
+///                       emptied, or, where it replaces a source, gets a new
+///                       file beside the source, which stays as it is.
+///                       start_together empties none of the first n before
+///                       every one of them is had.
+///   file(i)             The command writes there.
+///   close(i)            R: piece i is complete.
+///   finish()            Every destination closed. Where one replaces a
+///                       source, every other is on the medium first; then
+///                       the new file is, and takes the source's name, and
+///                       that name is on the medium too.
+///   ~Destinations()     What this run made and never started is removed
+///                       (after a refusal, all it made), but for the rule of
+///                       a destination that cannot be had (see start).
+///
+/// Each call that can fail returns the failure, for the command to say;
+/// nothing here prints.
 class Destinations {
  public:
-  /// Every destination is held against `sources` (open or closed), which
-  /// must outlive the set. `cant_have` is what start() says of a destination
-  /// it cannot have; `cant_have_first`, where given, what it says of the
-  /// first.
-  Destinations(std::span<char* const> names,
-               std::span<const File* const> sources, InPlace in_place,
-               const char* cant_have, const char* cant_have_first = nullptr);
+  /// Opens every destination of `names` as said above, and holds it against
+  /// `sources` (open or closed), which must outlive the set.
+  Destinations(std::span<char* const> names, std::span<const NamedFile> sources,
+               DestinationRules rules);
   Destinations(const Destinations&) = delete;
   Destinations& operator=(const Destinations&) = delete;
   ~Destinations();
 
-  /// Says the refusals, and returns false after one: "error: two
-  /// destinations are the same file\n" when two regular destinations are one
-  /// file (a device or pipe twice is no refusal), then "error: source and
-  /// destination are the same file\n" when a destination is a source. In
-  /// place, a regular source is no refusal: its destination is written
-  /// beside it and renamed over it by finish().
-  bool refuse();
+  /// "error: two destinations are the same file\n" when two regular
+  /// destinations are one file (a device or pipe twice is none); then "error:
+  /// source and destination are the same file\n" when a destination is a
+  /// source, unless it replaces it (in place, a regular source).
+  std::optional<Failure> refusal() const;
 
-  /// False when destination `i` could not be opened; it then counts as the
-  /// first that could not be had, if none before it did. Says nothing: the
-  /// caller says it where its command always has.
-  bool ready(size_t i);
+  /// The failure start(i) would meet first: destination i could not be
+  /// opened, and waits for no turn.
+  std::optional<Failure> unavailable(size_t i) const;
 
-  /// Has `free_some` called before a destination opens at its turn, which
-  /// may need the last free descriptor (a name met when none was free).
-  void free_descriptors_with(std::function<void()> free_some) {
-    free_some_ = std::move(free_some);
-  }
-
-  /// True when destination `i` replaces one of the sources.
+  /// True when destination i replaces a source.
   bool replaces(size_t i) const { return slots_[i].replaces; }
 
-  /// Destination `i` at its turn, emptied; in place, the new file beside its
-  /// source. Null after the message when it cannot be had: not opened, a
-  /// late one refused, no new file beside its source, not emptied.
-  File* start(size_t i);
+  /// Starts destination i (see above). When one cannot be had, the ones
+  /// before it stay as they are, made ones too, as a command that makes its
+  /// files one by one would have left them; what this run made after it
+  /// goes.
+  std::optional<Failure> start(size_t i);
 
-  /// Starts the first `count` destinations at once, as start() does, but
-  /// empties none before every one of them is had. False after the message
-  /// of the first that cannot be had.
-  bool begin(size_t count);
+  /// Starts the first `count` destinations, none emptied before every one
+  /// is had: those that could not be opened are said before any that waits
+  /// is opened.
+  std::optional<Failure> start_together(size_t count);
 
-  /// Destination `i` once started.
+  /// Destination i, once started.
   File& file(size_t i);
 
-  /// Closes destination `i`, which is no replacement; false when the close
-  /// fails.
-  bool close(size_t i) { return slots_[i].file.close(); }
+  /// Closes destination i, which replaces no source.
+  std::optional<Failure> close(size_t i);
 
-  /// Closes every destination, then puts the replacements in their sources'
-  /// places, only once every other destination closed well; false when
-  /// anything of that fails. The sources must be closed by then (Windows
-  /// replaces no open file).
-  bool finish();
+  /// Finishes every destination (see above); the sources must be closed by
+  /// then (Windows replaces no open file).
+  std::optional<Failure> finish();
 
  private:
+  enum class State { kWaits, kOpen, kMissing, kStarted };
   struct Slot {
     const char* name = nullptr;
     File file;
     std::string made;  // the name this run made it under
-    bool later = false;
-    bool started = false;
+    State state = State::kMissing;
     bool replaces = false;
     Replacement replacement;
   };
 
-  // Compares destination `i` with the sources and every open destination
-  // before it; says a refusal.
-  bool refuse_one(size_t i);
-  // True after the refusal when destination `i` is a regular file that one
-  // before it is too.
-  bool refuse_two(size_t i);
-  bool prepare(size_t i);
-  bool empty(size_t i);
-  bool fail(size_t i);
+  // Opens `slot` as said at the constructor; `wait` at its turn.
+  void open(Slot& slot, bool wait);
+  // True when destinations a and b (a < b), both had, are one regular file.
+  bool one_regular_file(size_t a, size_t b) const;
+  // The refusal of destination i for being a source it does not replace.
+  std::optional<Failure> refused_source(size_t i) const;
+  std::optional<Failure> prepare(size_t i);
+  std::optional<Failure> empty(size_t i);
+  // Destination i cannot be had (`error`): the ones before it stay.
+  Failure cant_have(size_t i, int error);
+  const char* cant_have_message(size_t i) const;
 
   std::vector<Slot> slots_;
-  std::set<FileIdentity> regular_;  // of the destinations checked so far
-  std::span<const File* const> sources_;
-  InPlace in_place_;
-  const char* cant_have_;
-  const char* cant_have_first_;
-  std::function<void()> free_some_;
-  size_t first_failed_ = SIZE_MAX;
+  std::span<const NamedFile> sources_;
+  DestinationRules rules_;
+  size_t keep_before_ = 0;  // what this run made before it stays
 };
 
 }  // namespace bintool

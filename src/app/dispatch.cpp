@@ -1,9 +1,16 @@
-// The program entry's work: usage text or the one matching handler.
+// The program entry's work: usage text, help, version, or the one matching
+// handler, and the exit status.
 #include "app/dispatch.h"
+
+#include <string>
+#include <string_view>
 
 #include "app/binary_tool.h"
 #include "app/conventions.h"
 #include "app/usage.h"
+#include "app/version.h"
+#include "io/replacement.h"
+#include "io/system_error.h"
 
 namespace bintool {
 namespace {
@@ -36,6 +43,38 @@ char ascii_upper(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+void dispatch(int argc, char* argv[]) {
+  BinaryTool tool;
+  // With no arguments at all, argv[0] is the null that ends the vector.
+  std::string_view program = argv[0] != nullptr ? argv[0] : "";
+  if (argc < 2) {
+    print(usage_text(program));
+    return;
+  }
+  std::string_view first = argv[1];
+  if (first == "--help" || first == "-h") {
+    print(help_text(program));
+    return;
+  }
+  if (first == "--version") {
+    print(std::string("bintool ") + kVersion + "\n");
+    return;
+  }
+  // Every letter is compared, even after a match; the letters are distinct,
+  // so at most one handler runs.
+  bool matched = false;
+  for (const Command& command : kCommands) {
+    if (letter_matches(argv[1], command.letter)) {
+      matched = true;
+      (tool.*command.handler)(argc, argv);
+    }
+  }
+  // Nothing on standard output, as ever; standard error says why.
+  if (!matched) {
+    fail(no_command(first));
+  }
+}
+
 }  // namespace
 
 bool letter_matches(const char* argument, char letter) {
@@ -43,23 +82,16 @@ bool letter_matches(const char* argument, char letter) {
          ascii_upper(argument[0]) == letter;
 }
 
-void run(int argc, char* argv[]) {
+int run(int argc, char* argv[]) {
   begin_output();
-  BinaryTool tool;
-  if (argc < 2) {
-    // With no arguments at all, argv[0] is the null that ends the vector.
-    print(usage_text(argv[0] != nullptr ? argv[0] : ""));
-    return;
+  begin_failures();
+  dispatch(argc, argv);
+  // A new file that a failed conversion in place could not remove again.
+  for (const LeftBehind& left : take_left_behind()) {
+    say_error(left.name + ": not removed: " + system_error_text(left.error));
   }
-  // Every letter is compared, even after a match; the letters are distinct,
-  // so at most one handler runs. Its result never changes the exit status,
-  // and a handler that ends the run early (too few arguments, ESC at the
-  // prompt) simply returns.
-  for (const Command& command : kCommands) {
-    if (letter_matches(argv[1], command.letter)) {
-      (tool.*command.handler)(argc, argv);
-    }
-  }
+  close_output();
+  return exit_status();
 }
 
 }  // namespace bintool

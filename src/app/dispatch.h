@@ -1,4 +1,5 @@
-// The program entry's work: usage text or the one matching handler.
+// The program entry's work: usage text, help, version, or the one matching
+// handler, and the exit status.
 #ifndef BINTOOL_APP_DISPATCH_H_
 #define BINTOOL_APP_DISPATCH_H_
 
@@ -8,10 +9,13 @@ namespace bintool {
 /// ignored. Null and empty arguments match nothing.
 bool letter_matches(const char* argument, char letter);
 
-/// Prints the usage text when no command letter is given, otherwise runs the
-/// handler whose letter matches argv[1]. The caller then ends the run with
-/// close_output; whatever happens, the exit status is 0.
-void run(int argc, char* argv[]);
+/// Runs the command line: the usage text when no command letter is given,
+/// help (--help, -h) and the version (--version), otherwise the handler
+/// whose letter matches argv[1]; then ends the run as every run ends
+/// (close_output). Returns the exit status: 0 when the command did what was
+/// asked, 1 when it said a failure (a first argument that is no command
+/// too).
+int run(int argc, char* argv[]);
 
 }  // namespace bintool
 

@@ -1,32 +1,18 @@
 // Program entry.
-#include <cstdio>
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#else
-#include <csignal>
-#endif
-
 #include "app/dispatch.h"
+#include "app/failure.h"
 #include "app/standard_output.h"
 #include "io/standard_descriptors.h"
+#include "io/system_error.h"
 
 int main(int argc, char* argv[]) {
-  bintool::fill_standard_descriptors();
-#ifdef _WIN32
-  // Bytes reach standard output unchanged: H writes its own CR LF.
-  _setmode(_fileno(stdout), _O_BINARY);
-#else
-  // A reader that goes away (bintool H f | head) or a file size limit fails
-  // the write that meets it, which the command reports, instead of killing
-  // the process.
-  std::signal(SIGPIPE, SIG_IGN);
-  std::signal(SIGXFSZ, SIG_IGN);
-#endif
-  bintool::run(argc, argv);
-  // What standard output still holds can fail too (a full disk), and so
-  // can its close.
-  bintool::close_output();
-  return 0;
+  // Nothing may open while a file could take the place of standard output.
+  if (!bintool::fill_standard_descriptors()) {
+    bintool::say_error(
+        "standard file descriptors: " +
+        bintool::system_error_text(bintool::last_system_error()));
+    return 1;
+  }
+  bintool::prepare_output();
+  return bintool::run(argc, argv);
 }

@@ -1,17 +1,13 @@
-// Standard output, and its failure said on standard error.
+// Standard output, and its failure said on standard error;
+// standard_output_posix.cpp and standard_output_win32.cpp hold the calls.
 #include "app/standard_output.h"
 
-#include <cerrno>
 #include <cstdio>
+#include <string>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
+#include "app/failure.h"
 #include "app/messages.h"
-#include "io/standard_descriptors.h"
+#include "io/system_error.h"
 
 namespace bintool {
 namespace {
@@ -19,18 +15,28 @@ namespace {
 // How the run stands; every run starts from the zeros (begin_output).
 struct RunState {
   bool output_failed;
+  bool output_lost;
   bool ended;
+  bool line_open;
 };
 RunState g_run;
 
 }  // namespace
 
 void output_failed(int error) {
-  if (!g_run.output_failed && !reader_gone(error)) {
-    std::fputs(kCantWriteToFile, stderr);
+  if (g_run.output_failed) {
+    return;
   }
   g_run.output_failed = true;
+  if (reader_gone(error)) {
+    return;
+  }
+  g_run.output_lost = true;
+  std::fputs(kCantWriteToFile, stderr);
+  say_error("standard output: " + system_error_text(error));
 }
+
+bool output_lost() { return g_run.output_lost; }
 
 bool print(std::string_view text) {
   if (run_over()) {
@@ -42,40 +48,30 @@ bool print(std::string_view text) {
   // flag tells.
   if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
       std::ferror(stdout) != 0) {
-    output_failed(errno);
+    output_failed(last_system_error());
     return false;
   }
+  if (!text.empty()) {
+    g_run.line_open = text.back() != '\n';
+  }
   return true;
+}
+
+bool terminal_line_open() {
+  return g_run.line_open && output_and_errors_on_a_terminal();
 }
 
 bool flush_output() {
   if (std::fflush(stdout) == 0) {
     return true;
   }
-  output_failed(errno);
+  output_failed(last_system_error());
   return false;
 }
 
 void end_output() { g_run.ended = true; }
 
 bool run_over() { return g_run.output_failed || g_run.ended; }
-
-void close_output() {
-  if (!flush_output()) {
-    return;
-  }
-  // Closing a second descriptor of standard output asks the system for
-  // everything closing it would report.
-#ifdef _WIN32
-  int copy = _dup(_fileno(stdout));
-  if (copy >= 0 && _close(copy) != 0) {
-#else
-  int copy = dup(fileno(stdout));
-  if (copy >= 0 && close(copy) != 0) {
-#endif
-    output_failed(errno);
-  }
-}
 
 void begin_output() {
   std::clearerr(stdout);

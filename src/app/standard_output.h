@@ -1,11 +1,17 @@
 // Standard output: every message and listing goes there, and a failing
-// output is said once on standard error.
+// output is said on standard error.
 #ifndef BINTOOL_APP_STANDARD_OUTPUT_H_
 #define BINTOOL_APP_STANDARD_OUTPUT_H_
 
 #include <string_view>
 
 namespace bintool {
+
+/// Has standard output pass bytes on unchanged (binary on Windows, where H
+/// writes its own CR LF), and a failed write fail as a write instead of
+/// ending the process (SIGPIPE and SIGXFSZ ignored on POSIX), so that a
+/// reader that goes away or a file size limit is said by what meets it.
+void prepare_output();
 
 /// Writes `text` to standard output as it stands, NUL bytes included. False
 /// once the run is over: standard output failed (now or before), or the run
@@ -23,11 +29,19 @@ void end_output();
 /// True once standard output has failed or the run was ended.
 bool run_over();
 
-/// A write to standard output failed with `error` (an errno value): says
-/// "Can't write to file" on standard error, the one message the tool ever
-/// writes there, and only once, unless the reader has gone away (EPIPE),
-/// which is no failure anybody needs to hear of. The run is over then.
+/// A write to standard output failed with `error` (io/system_error.h): says
+/// "Can't write to file" on standard error, and what the system said, only
+/// once; unless the reader has gone away, which is no failure anybody needs
+/// to hear of. The run is over then.
 void output_failed(int error);
+
+/// True when standard output failed for real (not a reader gone away).
+bool output_lost();
+
+/// True when standard output and standard error are one terminal and the
+/// last text printed left its line open (C's length message): a line on
+/// standard error would continue it.
+bool terminal_line_open();
 
 /// How every run ends, early or not: flushes standard output and checks what
 /// the system says when it is closed (a network share, or a FUSE medium,
@@ -38,6 +52,9 @@ void close_output();
 
 /// Forgets how the last run ended.
 void begin_output();
+
+/// True when descriptors 1 and 2 are both a terminal.
+bool output_and_errors_on_a_terminal();
 
 }  // namespace bintool
 

@@ -43,4 +43,9 @@ std::string usage_text(std::string_view program) {
   return text;
 }
 
+std::string help_text(std::string_view program) {
+  return usage_text(program) +
+         "\n\nEvery command in full: man bintool (bintool.txt on Windows)\n";
+}
+
 }  // namespace bintool

@@ -11,6 +11,10 @@ namespace bintool {
 /// ends right after "sourc dest1 dest2", with no line feed.
 std::string usage_text(std::string_view program);
 
+/// What --help prints: the usage text, a line feed, and where the manual
+/// is.
+std::string help_text(std::string_view program);
+
 }  // namespace bintool
 
 #endif  // BINTOOL_APP_USAGE_H_

@@ -1,4 +1,5 @@
 // L: join source files, in argument order, into one destination.
+#include <utility>
 #include <vector>
 
 #include "app/binary_tool.h"
@@ -8,6 +9,7 @@
 #include "io/block_copy.h"
 #include "io/buffer.h"
 #include "io/file.h"
+#include "io/system_error.h"
 
 namespace bintool {
 namespace {
@@ -26,7 +28,7 @@ void release_regular(std::vector<File>& held) {
 // sources held so far and tries again.
 File open_held(const char* name, std::vector<File>& held) {
   File file = File::open(name, Role::kSourceToStream);
-  if (!file && out_of_descriptors()) {
+  if (!file && out_of_descriptors(file.error())) {
     release_regular(held);
     file = File::open(name, Role::kSourceToStream);
   }
@@ -43,46 +45,53 @@ int BinaryTool::concatenate(int argc, char* argv[]) {
   // are those of the file checked; past that limit a regular one is opened
   // again at its turn, and must be the same file.
   std::vector<File> held;
+  std::vector<NamedFile> sources;
+  held.reserve(static_cast<size_t>(argc - 3));
   for (int i = 2; i < argc - 1; ++i) {
     held.push_back(open_held(argv[i], held));
     if (!held.back()) {
-      return fail(kFileCouldNotBeOpened);
+      return fail(
+          file_failure(kFileCouldNotBeOpened, argv[i], held.back().error()));
     }
-  }
-  std::vector<const File*> sources;
-  for (const File& file : held) {
-    sources.push_back(&file);
+    sources.push_back({&held.back(), argv[i]});
   }
   Buffer block = block_or_fail();
   if (!block) {
     return kFailed;
   }
-  Destinations destination({argv + argc - 1, 1}, sources, InPlace::kNo,
-                           kCantCreateFile);
-  destination.free_descriptors_with([&] { release_regular(held); });
-  if (!destination.refuse()) {
-    return kFailed;
+  const char* dest = argv[argc - 1];
+  Destinations destination(
+      {argv + argc - 1, 1}, sources,
+      {.cant_have = kCantCreateFile,
+       .free_descriptors = [&held] { release_regular(held); }});
+  if (std::optional<Failure> refused = destination.refusal()) {
+    return fail(*refused);
   }
-  File* out = destination.start(0);
-  if (!out) {
-    return kFailed;
+  if (std::optional<Failure> failure = destination.start(0)) {
+    return fail(*failure);
   }
+  File& out = destination.file(0);
   for (int i = 2; i < argc - 1; ++i) {
     File& in = held[static_cast<size_t>(i - 2)];
     if (!in) {
       File again = File::open(argv[i], Role::kSourceToStream);
       if (!same_file(again, in)) {
-        return fail(kFileCouldNotBeOpened);
+        return fail(again ? replaced(kFileCouldNotBeOpened, argv[i])
+                          : file_failure(kFileCouldNotBeOpened, argv[i],
+                                         again.error()));
       }
       in = std::move(again);
     }
-    if (CopyEnd end = copy_bytes(in, *out, kToEnd, block.span());
+    if (CopyEnd end = copy_bytes(in, out, kToEnd, block.span());
         end != CopyEnd::kDone) {
-      return fail_copy(end);
+      return fail(copy_failure(end, argv[i], in, dest, out));
     }
     in.close();
   }
-  return destination.finish() ? kDone : fail(kCantWriteToFile);
+  if (std::optional<Failure> failure = destination.finish()) {
+    return fail(*failure);
+  }
+  return kDone;
 }
 
 }  // namespace bintool

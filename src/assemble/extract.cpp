@@ -18,7 +18,7 @@ int BinaryTool::extract(int argc, char* argv[]) {
   if (!source) {
     return kFailed;
   }
-  auto& [in, length] = *source;
+  auto& [in, length, name] = *source;
   ExtractRange range = extract_range(argc, argv);
   // Nothing is read past the measured end (a device may have none): an
   // address at or past it leaves the destination empty.
@@ -27,27 +27,30 @@ int BinaryTool::extract(int argc, char* argv[]) {
                        ? std::min(range.limit, end_at - range.address)
                        : 0;
   if (limit != 0 && !in.seek(range.address)) {
-    return fail(kCantReadFile);
+    return fail(read_failure(name, in));
   }
   Buffer block = block_or_fail();
   if (!block) {
     return kFailed;
   }
-  const File* sources[] = {&in};
-  Destinations destination({argv + 3, 1}, sources, InPlace::kNo,
-                           kCantCreateFile);
-  if (!destination.refuse()) {
-    return kFailed;
+  const NamedFile sources[] = {{&in, name}};
+  Destinations destination({argv + 3, 1}, sources,
+                           {.cant_have = kCantCreateFile});
+  if (std::optional<Failure> refused = destination.refusal()) {
+    return fail(*refused);
   }
-  File* out = destination.start(0);
-  if (!out) {
-    return kFailed;
+  if (std::optional<Failure> failure = destination.start(0)) {
+    return fail(*failure);
   }
-  CopyEnd end = copy_bytes(in, *out, limit, block.span());
-  if (end == CopyEnd::kDone && !destination.finish()) {
-    end = CopyEnd::kCloseFailed;
+  File& out = destination.file(0);
+  if (CopyEnd end = copy_bytes(in, out, limit, block.span());
+      end != CopyEnd::kDone) {
+    return fail(copy_failure(end, name, in, argv[3], out));
   }
-  return end == CopyEnd::kDone ? kDone : fail_copy(end);
+  if (std::optional<Failure> failure = destination.finish()) {
+    return fail(*failure);
+  }
+  return kDone;
 }
 
 }  // namespace bintool

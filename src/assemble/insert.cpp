@@ -41,11 +41,11 @@ int BinaryTool::insert(int argc, char* argv[]) {
   if (!source) {
     return kFailed;
   }
-  auto& [in, count] = *source;
+  auto& [in, count, name] = *source;
   uint64_t address = insert_address(argc, argv);
   File out = File::open(argv[3], Role::kInPlace);
   if (!out) {
-    return fail(kCantOpenFile);
+    return fail(file_failure(kCantOpenFile, argv[3], out.error()));
   }
   if (count <= 0) {
     return kDone;
@@ -60,7 +60,10 @@ int BinaryTool::insert(int argc, char* argv[]) {
                     ? move_within(in, out, bytes, address, block.span())
                     : copy_bytes(in, out, bytes, block.span());
   end = close_after(end, out);
-  return end == CopyEnd::kDone ? kDone : fail_copy(end);
+  if (end != CopyEnd::kDone) {
+    return fail(copy_failure(end, name, in, argv[3], out));
+  }
+  return kDone;
 }
 
 }  // namespace bintool

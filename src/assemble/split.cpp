@@ -27,25 +27,25 @@ int BinaryTool::split(int argc, char* argv[]) {
     return kFailed;
   }
   // Each piece is whole before the next destination is emptied.
-  const File* sources[] = {&in};
-  Destinations pieces({argv + 3, argv + argc}, sources, InPlace::kNo,
-                      kFileCouldNotBeOpened);
-  if (!pieces.refuse()) {
-    return kFailed;
+  const NamedFile sources[] = {{&in, argv[2]}};
+  Destinations pieces({argv + 3, argv + argc}, sources,
+                      {.cant_have = kFileCouldNotBeOpened});
+  if (std::optional<Failure> refused = pieces.refusal()) {
+    return fail(*refused);
   }
   for (size_t i = 0; i < static_cast<size_t>(argc - 3); ++i) {
-    File* out = pieces.start(i);
-    if (!out) {
-      return kFailed;
+    if (std::optional<Failure> failure = pieces.start(i)) {
+      return fail(*failure);
     }
+    File& out = pieces.file(i);
     uint64_t piece = std::min(take, left);
     left -= piece;
-    CopyEnd end = copy_bytes(in, *out, piece, block.span());
-    if (end == CopyEnd::kDone && !pieces.close(i)) {
-      end = CopyEnd::kCloseFailed;
+    if (CopyEnd end = copy_bytes(in, out, piece, block.span());
+        end != CopyEnd::kDone) {
+      return fail(copy_failure(end, argv[2], in, argv[3 + i], out));
     }
-    if (end != CopyEnd::kDone) {
-      return fail_copy(end);
+    if (std::optional<Failure> failure = pieces.close(i)) {
+      return fail(*failure);
     }
   }
   return kDone;

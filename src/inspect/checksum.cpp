@@ -21,10 +21,11 @@ int BinaryTool::checksum(int argc, char* argv[]) {
   }
   auto length = static_cast<uint64_t>(source->length);
   uint32_t sum = 0;
-  if (read_blocks(source->file, length, block.span(), [&](auto bytes) {
-        sum = add_signed_bytes(sum, bytes);
-        return true;
-      }) != kDone) {
+  if (read_blocks(source->file, source->name, length, block.span(),
+                  [&](auto bytes) {
+                    sum = add_signed_bytes(sum, bytes);
+                    return true;
+                  }) != kDone) {
     return kFailed;
   }
   print(checksum_report(length, sum));

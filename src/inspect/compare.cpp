@@ -46,8 +46,8 @@ int BinaryTool::compare(int argc, char* argv[]) {
   if (!source) {
     return kFailed;
   }
-  auto& [first, length] = *source;
-  auto [second, second_length] = open_source(argv[3]);
+  auto& [first, length, first_name] = *source;
+  auto [second, second_length, second_name] = open_source(argv[3]);
   if (second_length < 0) {
     return kFailed;
   }
@@ -58,7 +58,8 @@ int BinaryTool::compare(int argc, char* argv[]) {
                      '\0');
     std::snprintf(text.data(), text.size() + 1, kLengthsDifferFormat, argv[2],
                   argv[3]);
-    return fail(text.c_str());
+    return fail(lengths_differ(text.c_str(), first_name, length, second_name,
+                               second_length));
   }
   Buffer blocks = block_or_fail(2 * kBlockSize);
   if (!blocks) {
@@ -73,7 +74,8 @@ int BinaryTool::compare(int argc, char* argv[]) {
     auto got_b = reader_b.next(blocks.span().subspan(kBlockSize));
     if (!got_a || !got_b) {
       out.flush();
-      return fail(kCantReadFile);
+      return fail(!got_a ? read_failure(first_name, first)
+                         : read_failure(second_name, second));
     }
     size_t got = std::min(got_a->size(), got_b->size());
     list_differences(got_a->data(), got_b->data(), got, offset, out);

@@ -20,8 +20,9 @@ int BinaryTool::hex_listing(int argc, char* argv[]) {
   }
   // Blocks are whole multiples of 64 bytes: each one starts a line.
   std::string out;
-  return read_blocks(source->file, static_cast<uint64_t>(source->length),
-                     block.span(), [&](auto bytes) {
+  return read_blocks(source->file, source->name,
+                     static_cast<uint64_t>(source->length), block.span(),
+                     [&](auto bytes) {
                        append_listing(out, bytes);
                        bool printed = print(out);
                        out.clear();

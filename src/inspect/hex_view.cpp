@@ -26,7 +26,7 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
   if (!source) {
     return kFailed;
   }
-  auto& [file, length] = *source;
+  auto& [file, length, name] = *source;
   // argv[argc] is null, which reads as address 0.
   uint64_t address = parse_hex(argv[3]);
   auto asked = static_cast<int32_t>(argc > 4 ? parse_decimal(argv[4]) : 1);
@@ -39,14 +39,14 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
     block = Buffer::allocate(kRowsPerBlock * kRowBytes);
   }
   if (!block) {
-    return fail(kViewBufferFailed);
+    return fail(plain(kViewBufferFailed));
   }
   std::string out;
   if (plan.rows == 0) {
     append_view_offset(out, address);
   }
   if (plan.rows > 0 && !file.seek(address)) {
-    return fail(kCantReadFile);
+    return fail(read_failure(name, file));
   }
   // A view is short: it is read plainly, a block of rows at a time. Cells
   // past the end of the file are blank, and so are those past a file that
@@ -59,7 +59,7 @@ int BinaryTool::hex_view(int argc, char* argv[]) {
     std::span<uint8_t> cells = block.span().first(block_rows * kRowBytes);
     std::optional<size_t> got = ended ? 0 : file.read(cells);
     if (!got) {
-      return fail(kCantReadFile);
+      return fail(read_failure(name, file));
     }
     ended = *got < cells.size();
     for (size_t i = 0; i < block_rows; ++i, ++row) {

@@ -26,10 +26,10 @@ int BinaryTool::search(int argc, char* argv[]) {
   if (!source) {
     return kFailed;
   }
-  auto& [file, length] = *source;
+  auto& [file, length, name] = *source;
   ParsedPattern pattern = parse_pattern({argv + 3, argv + argc});
   if (pattern.unclosed) {
-    return fail(kMissingClosingQuote);
+    return fail(plain(kMissingClosingQuote));
   }
   PatternMatcher matcher(pattern.entries);
   Buffer block = block_or_fail(SearchWindow::room_for(matcher.size()));
@@ -45,7 +45,7 @@ int BinaryTool::search(int argc, char* argv[]) {
     if (!got) {
       out.text().push_back('\n');
       out.flush();
-      return fail(kCantReadFile);
+      return fail(read_failure(name, file));
     }
     if (got->empty() || run_over()) {
       break;

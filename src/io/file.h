@@ -13,6 +13,8 @@
 
 namespace bintool {
 
+class Folder;
+
 /// What a file is opened for; the role decides the flags. Always binary, and
 /// never a directory.
 enum class Role {
@@ -23,17 +25,30 @@ enum class Role {
   /// Read-only, as `cat` reads: a named pipe waits for its writer and is
   /// read to that writer's end.
   kSourceToStream,
-  /// Read-write, in place: an existing file, never created nor emptied.
+  /// Read-write, in place: an existing file, never made nor emptied.
   kInPlace,
+  /// Write-only, an existing file, not emptied (truncate() does that): a
+  /// named pipe waits for its reader, as the shell's `>` does.
+  kDestination,
+  /// The same, but a named pipe with no reader yet fails at once
+  /// (no_reader_yet), and whatever opens writes with waiting again.
+  kDestinationNow,
+  /// Write-only, made here: the name must not exist (name_taken), and a link
+  /// to a name not made yet is no exception, except on Windows, where the
+  /// file such a link leads to is made. Readable by all that the umask lets.
+  kNew,
+  /// The same, readable by its owner alone: a file whose permissions come
+  /// later.
+  kNewPrivate,
 };
-
-struct OpenedDestination;
 
 /// Owns one descriptor; closes it exactly once, on close() or at
 /// destruction. Nothing is buffered here: a write reaches the system before
 /// it returns, so a full disk shows on that write. Every open asks the system
-/// once what the file is (identity(), regular()); a file it cannot tell of
-/// does not open, and the answer outlives close().
+/// once what the file is (identity(), regular()); a file whose identity
+/// cannot be had (fstat fails, or a file system that answers each spelling
+/// of a name with its own identity cannot tell which listed entry the name
+/// is) does not open, and the answer outlives close().
 class File {
  public:
   File() = default;
@@ -43,20 +58,18 @@ class File {
   File& operator=(const File&) = delete;
   ~File();
 
-  /// Opens `path` for `role`; a false File when that fails (errno says why).
+  /// Opens `path` for `role`; a false File when that fails, with error().
   static File open(const char* path, Role role);
 
-  /// Opens `path` write-only without emptying it (empty() does that once the
-  /// command knows it may), making it where it does not exist. With
-  /// `wait` false nothing waits: a named pipe with no reader yet comes back
-  /// `later`, as does a name met when no descriptor is free.
-  static OpenedDestination open_destination(const char* path, bool wait);
-
-  /// Makes `path`, which must not exist, write-only and readable by its owner
-  /// alone; a false File when it exists (errno EEXIST) or cannot be made.
-  static File make_new(const char* path);
+  /// Opens `name` in `folder` for `role`, wherever the folder's name leads
+  /// now.
+  static File open_in(const Folder& folder, const std::string& name, Role role);
 
   explicit operator bool() const { return fd_ >= 0; }
+
+  /// What the system said at this file's last failure: its open, a read, a
+  /// write, a seek, a sync or a close (see io/system_error.h); 0 before any.
+  int error() const { return error_; }
 
   /// Which file this is; no value only for a Windows device (NUL, CON),
   /// which has none and is the same as nothing.
@@ -65,6 +78,20 @@ class File {
   /// True for a regular file, whose bytes can be read again after a close;
   /// false for a pipe or a device, whose bytes may come only once.
   bool regular() const { return regular_; }
+
+  /// True for a file on a FUSE file system: each spelling of a name may have
+  /// an identity of its own there (exfat-fuse), and a gap a write leaves may
+  /// not be written later (fusefat).
+  bool on_fuse() const { return on_fuse_; }
+
+  /// Permission bits, owner and group as the file opened with (0 on
+  /// Windows, which keeps none of them).
+  uint32_t mode() const { return mode_; }
+  uint32_t owner() const { return owner_; }
+  uint32_t group() const { return group_; }
+
+  /// The descriptor, for the io units that make calls of their own on it.
+  int descriptor() const { return fd_; }
 
   /// Reads from the position until `into` is full or the file ends, and
   /// returns the count read: fewer than asked only at the end. No value
@@ -83,13 +110,21 @@ class File {
   /// The same at offset `at`, whatever the position.
   bool write_at(uint64_t at, std::span<const uint8_t> bytes);
 
-  /// Cuts a regular file to 0 bytes; other files, and one that was empty when
-  /// it opened, have nothing to cut. False when the system refuses.
-  bool empty();
+  /// Cuts a regular file to 0 bytes; other files, and one that was empty
+  /// when it opened (one just made), have nothing to cut. False when the
+  /// system refuses.
+  bool truncate();
 
-  /// Waits until the written bytes are on the medium; false when the
-  /// system reports that they could not be stored.
+  /// Waits until the written bytes are on the medium (fdatasync;
+  /// FlushFileBuffers on Windows); false when the system reports that they
+  /// could not be stored.
   bool sync();
+
+  /// Gives the file an owner and a group, and permission bits (fchown,
+  /// fchmod); Windows keeps none, and says yes. False when the system
+  /// refuses.
+  bool change_owner(uint32_t owner, uint32_t group);
+  bool change_mode(uint32_t mode);
 
   /// The position from the start; no value where the file has none (a
   /// pipe).
@@ -112,49 +147,32 @@ class File {
   /// (and so meets any real error on its own reads and writes).
   uint64_t copy_in_kernel(File& from, uint64_t count);
 
-  /// Gives this file the permission bits of `original`, and its owner and
-  /// group where the process may; a file system that keeps none (FAT) is no
-  /// failure.
-  void take_permissions_of(const File& original);
-
-  /// The name under which the file `path` opened as can be replaced: the
-  /// file a chain of links ends at, as an absolute name. No value when that
-  /// cannot be had, or no longer leads to this file.
-  std::optional<std::string> final_name(const char* path) const;
-
   /// Closes the descriptor; false when the close reported an error.
   bool close();
 
  private:
-  explicit File(int fd);
+  // Takes an open descriptor (or -1 after a failed open) and asks what it
+  // is; `path` is the name it opened as, `made` whether this open made it.
+  File(int fd, const char* path, bool made);
   // lseek on this system.
   int64_t seek_to(int64_t offset, int whence) const;
+  // Keeps what the system said of the failure just met; returns false.
+  bool failed() const;
 
   int fd_ = -1;
+  // A question that meets a failure (length() of a pipe) keeps it too.
+  mutable int error_ = 0;
   std::optional<FileIdentity> identity_;
   bool regular_ = false;
+  bool on_fuse_ = false;
   int64_t size_ = -1;
   uint32_t mode_ = 0;
   uint32_t owner_ = 0;
   uint32_t group_ = 0;
 };
 
-/// A destination as its first open found it.
-struct OpenedDestination {
-  File file;           // false when not open
-  bool later = false;  // not open yet, and not failed: open it at its turn
-  std::string made;    // the name this open made, empty when the file existed
-};
-
 /// True when both are the same file, by identity.
 bool same_file(const File& a, const File& b);
-
-/// Removes the file `name`, which this run made, if it is still `file` and a
-/// regular file (never a device); closes `file`.
-void remove_made(const std::string& name, File& file);
-
-/// True when the last failed open (errno) ran out of descriptors.
-bool out_of_descriptors();
 
 }  // namespace bintool
 

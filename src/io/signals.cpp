@@ -1,38 +1,33 @@
-// What a signal that ends the process undoes first.
+// What a signal that ends the process undoes first: the table every system
+// shares; signals_posix.cpp and signals_win32.cpp catch the signals.
 #include "io/signals.h"
 
-#include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <iterator>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
+#include "io/signals_platform.h"
 
 namespace bintool {
 namespace {
 
-// A fixed table, since a handler may not allocate; an entry is written
-// whole before it counts as used.
+// A handler may not allocate, so the table is fixed: as large as a run
+// needs, one file replaced at a time. An entry is written whole before it
+// counts as used.
 constexpr size_t kLongestName = 4096;
-struct Pending {
+struct Tracked {
   volatile std::sig_atomic_t used;
+  int folder;
   char name[kLongestName];
 };
-Pending g_pending[4];
+Tracked g_tracked[1];
 void (*volatile g_restore)() = nullptr;
 
-void undo() {
-  for (Pending& pending : g_pending) {
-    if (pending.used != 0) {
-#ifdef _WIN32
-      DeleteFileA(pending.name);
-#else
-      unlink(pending.name);
-#endif
+}  // namespace
+
+void undo_on_signal() {
+  for (Tracked& tracked : g_tracked) {
+    if (tracked.used != 0) {
+      remove_tracked(tracked.folder, tracked.name);
     }
   }
   if (void (*restore)() = g_restore) {
@@ -40,114 +35,34 @@ void undo() {
   }
 }
 
-#ifdef _WIN32
-// Runs on a thread of its own; FALSE lets the system end the process.
-BOOL WINAPI undo_and_end(DWORD) {
-  undo();
-  return FALSE;
-}
-
-void catch_signals() {
-  static bool caught = false;
-  if (!caught) {
-    caught = SetConsoleCtrlHandler(undo_and_end, TRUE) != 0;
-  }
-}
-#else
-constexpr int kFatal[] = {SIGHUP,  SIGINT,  SIGQUIT, SIGTERM,   SIGALRM,
-                          SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM, SIGPROF};
-
-sigset_t fatal_set() {
-  sigset_t set;
-  sigemptyset(&set);
-  for (int signal : kFatal) {
-    sigaddset(&set, signal);
-  }
-  return set;
-}
-
-extern "C" void undo_and_end(int signal) {
-  undo();
-  struct sigaction fallback {};
-  fallback.sa_handler = SIG_DFL;
-  sigaction(signal, &fallback, nullptr);
-  sigset_t unblocked;
-  sigemptyset(&unblocked);
-  sigaddset(&unblocked, signal);
-  sigprocmask(SIG_UNBLOCK, &unblocked, nullptr);
-  raise(signal);
-}
-
-void catch_signals() {
-  static bool caught = false;
-  if (caught) {
-    return;
-  }
-  caught = true;
-  struct sigaction action {};
-  action.sa_handler = undo_and_end;
-  action.sa_mask = fatal_set();
-  // Only where the signal still does what it does by default: not one
-  // the process was started ignoring, nor one a host (a fuzzer) handles.
-  for (int signal : kFatal) {
-    struct sigaction before {};
-    if (sigaction(signal, nullptr, &before) == 0 &&
-        before.sa_handler == SIG_DFL) {
-      sigaction(signal, &action, nullptr);
+int track(const Folder& folder, const std::string& name) {
+  catch_fatal_signals();
+  std::string whole = tracked_name(folder, name);
+  for (size_t entry = 0; entry < std::size(g_tracked); ++entry) {
+    Tracked& tracked = g_tracked[entry];
+    if (tracked.used != 0) {
+      continue;
     }
+    if (whole.size() >= kLongestName) {
+      tracking_failed(false);
+      return -1;
+    }
+    tracked.folder = folder.descriptor();
+    std::memcpy(tracked.name, whole.c_str(), whole.size() + 1);
+    tracked.used = 1;
+    return static_cast<int>(entry);
   }
+  tracking_failed(true);
+  return -1;
 }
 
-#endif
-
-// The table changes with the signals held, so that a handler never sees half
-// an entry. Windows' handler thread reads an entry only once it is used.
-class SignalsHeld {
- public:
-#ifdef _WIN32
-  SignalsHeld() {}
-#else
-  SignalsHeld() {
-    sigset_t held = fatal_set();
-    sigprocmask(SIG_BLOCK, &held, &before_);
-  }
-  ~SignalsHeld() { sigprocmask(SIG_SETMASK, &before_, nullptr); }
-
- private:
-  sigset_t before_{};
-#endif
-};
-
-}  // namespace
-
-int remove_on_signal(const char* name, const std::function<bool()>& make) {
-  catch_signals();
-  size_t size = std::strlen(name);
+void forget(int entry) {
   SignalsHeld held;
-  // A free entry first, so that nothing is made that could not be named.
-  size_t slot = 0;
-  while (slot < std::size(g_pending) && g_pending[slot].used != 0) {
-    ++slot;
-  }
-  if (slot == std::size(g_pending) || size >= kLongestName) {
-    errno = ENAMETOOLONG;
-    return -1;
-  }
-  if (!make()) {
-    return -1;
-  }
-  std::memcpy(g_pending[slot].name, name, size + 1);
-  g_pending[slot].used = 1;
-  return static_cast<int>(slot);
-}
-
-void forget_on_signal(int slot) {
-  SignalsHeld held;
-  g_pending[slot].used = 0;
+  g_tracked[entry].used = 0;
 }
 
 void restore_on_signal(void (*restore)()) {
-  catch_signals();
+  catch_fatal_signals();
   SignalsHeld held;
   g_restore = restore;
 }

@@ -1,5 +1,4 @@
-// The three standard descriptors: filled when closed, and what a failed
-// write to one means.
+// The three standard descriptors, filled when closed.
 #ifndef BINTOOL_IO_STANDARD_DESCRIPTORS_H_
 #define BINTOOL_IO_STANDARD_DESCRIPTORS_H_
 
@@ -9,12 +8,11 @@ namespace bintool {
 /// null device, read-only, before any file is opened: no file then takes
 /// the place of standard input (where the page prompt would read it) or of
 /// standard output (where messages would land in it). Closed standard
-/// output thus fails its first write, as a failing output does.
-void fill_standard_descriptors();
-
-/// True when a failed write's `error` (an errno value) means that the
-/// reader of a pipe has gone away: no failure anybody needs to hear of.
-bool reader_gone(int error);
+/// output thus fails its first write, as a failing output does. False, with
+/// last_system_error(), when the null device cannot be opened: then a file
+/// could take their place, and the run must end (as coreutils' xstdopen
+/// ends it).
+bool fill_standard_descriptors();
 
 }  // namespace bintool
 

@@ -8,8 +8,8 @@
 
 namespace bintool {
 
-EpromFile::EpromFile(File file, uint64_t length)
-    : EpromSource(length), file_(std::move(file)) {}
+EpromFile::EpromFile(File file, uint64_t length, const char* name)
+    : EpromSource(length), file_(std::move(file)), name_(name) {}
 
 bool EpromFile::first_byte_reads() {
   uint8_t probe[1];

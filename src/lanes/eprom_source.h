@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 
+#include "app/failure.h"
 #include "io/buffer.h"
 #include "io/file.h"
 
@@ -44,14 +45,19 @@ class EpromSource {
 /// read as 0.
 class EpromFile final : public EpromSource {
  public:
-  /// An open file, measured at `length` bytes.
-  EpromFile(File file, uint64_t length);
+  /// An open file named `name`, measured at `length` bytes.
+  EpromFile(File file, uint64_t length, const char* name);
 
   /// False when the file gives no byte at all, or fails to.
   bool first_byte_reads();
 
-  /// The file read.
+  /// The file read, and the name it was given as.
   const File& file() const { return file_; }
+  const char* name() const { return name_; }
+
+  /// True once a read of it failed, which read_failure() says.
+  bool failed() const { return file_.error() != 0; }
+  Failure read_failure() const { return bintool::read_failure(name_, file_); }
 
   /// Closes the file early; false when that fails.
   bool close() { return file_.close(); }
@@ -60,6 +66,7 @@ class EpromFile final : public EpromSource {
   bool read(uint64_t at, std::span<uint8_t> into) override;
 
   File file_;
+  const char* name_;
 };
 
 }  // namespace bintool

@@ -18,110 +18,130 @@ namespace {
 // had (buffer sizes were signed 32-bit counts); scripts may rely on that.
 constexpr int64_t kLargestBuffer = INT32_MAX;
 
-// `file`, measured at `size` bytes, as an EPROM source; no value after "Can't
-// read file" when it gives no byte at all (a medium that fails, a file
-// emptied meanwhile).
-std::optional<EpromFile> readable(File file, uint64_t size) {
-  EpromFile source(std::move(file), size);
-  if (!source.first_byte_reads()) {
-    fail(kCantReadFile);
+// `source` as an EPROM image; no value after "Can't read file" when it gives
+// no byte at all (a medium that fails, a file emptied meanwhile).
+std::optional<EpromFile> readable(BinaryTool::Source& source) {
+  EpromFile image(std::move(source.file), static_cast<uint64_t>(source.length),
+                  source.name);
+  if (!image.first_byte_reads()) {
+    fail(image.read_failure());
     return std::nullopt;
   }
-  return source;
+  return image;
 }
 
 int join_eproms(BinaryTool& tool, int argc, char* argv[], Board board) {
   if (!require_args(argc, 5, kTooFewParams)) {
     return kFailed;
   }
-  auto [first_file, n] = tool.open_source(argv[2]);
-  auto [second_file, second_length] = tool.open_source(argv[3]);
-  if (n != second_length) {
-    return fail(kFilesNotTheSameSize);
+  // A source that cannot be measured was said already (twice missing: that
+  // is all), and the size message after it stands on standard output alone.
+  BinaryTool::Source first_source = tool.open_source(argv[2]);
+  BinaryTool::Source second_source = tool.open_source(argv[3]);
+  int64_t n = first_source.length;
+  if (n != second_source.length) {
+    return fail(n < 0 || second_source.length < 0
+                    ? plain(kFilesNotTheSameSize)
+                    : lengths_differ(kFilesNotTheSameSize, argv[2], n, argv[3],
+                                     second_source.length));
   }
-  if (n <= 0) {
+  if (n < 0) {
     return kFailed;
+  }
+  if (n == 0) {
+    return fail(empty_sources(argv[2], argv[3]));
   }
   // Each word takes two bytes of each EPROM; an odd length has no sound
   // image.
   if (n % 2 != 0) {
-    return fail(kFilesMustHaveEvenLength);
+    return fail(odd_length(kFilesMustHaveEvenLength, argv[2], argv[3], n));
   }
   if (n > kLargestBuffer / 2) {
-    return fail(kCantCreateBuffer);
+    return fail(too_large(kCantCreateBuffer, "1 GiB", argv[2], argv[3]));
   }
-  auto size = static_cast<uint64_t>(n);
-  HeberBlocks blocks;
+  std::optional<HeberBlocks> blocks = HeberBlocks::make();
   if (!blocks) {
-    return kFailed;
+    return fail(plain(kCantCreateBuffer));
   }
-  std::optional<EpromFile> first = readable(std::move(first_file), size);
+  std::optional<EpromFile> first = readable(first_source);
   std::optional<EpromFile> second =
-      first ? readable(std::move(second_file), size) : std::nullopt;
+      first ? readable(second_source) : std::nullopt;
   if (!second) {
     return kFailed;
   }
   // A source that is also the destination is replaced by a new file, made
   // beside it, once the image is whole.
-  const File* sources[] = {&first->file(), &second->file()};
-  Destinations image({argv + 4, 1}, sources, InPlace::kYes, kCantCreateFile);
-  if (!image.refuse()) {
-    return kFailed;
+  const NamedFile sources[] = {{&first->file(), argv[2]},
+                               {&second->file(), argv[3]}};
+  Destinations image({argv + 4, 1}, sources,
+                     {.in_place = InPlace::kYes, .cant_have = kCantCreateFile});
+  if (std::optional<Failure> refused = image.refusal()) {
+    return fail(*refused);
   }
-  File* file = image.start(0);
-  if (!file) {
-    return kFailed;
+  if (std::optional<Failure> failure = image.start(0)) {
+    return fail(*failure);
   }
-  if (write_image(*file, board, size, *first, *second, blocks) != kDone) {
-    return kFailed;
+  if (std::optional<Failure> failure =
+          write_image({&image.file(0), argv[4]}, board,
+                      static_cast<uint64_t>(n), *first, *second, *blocks)) {
+    return fail(*failure);
   }
   first->close();
   second->close();
-  return image.finish() ? kDone : fail(kCantWriteToFile);
+  if (std::optional<Failure> failure = image.finish()) {
+    return fail(*failure);
+  }
+  return kDone;
 }
 
 int split_image(BinaryTool& tool, int argc, char* argv[], Board board) {
   std::optional<BinaryTool::Source> source =
       tool.checked_source(argc, argv, 5, kTooFewParams);
-  if (!source || source->length == 0) {
+  if (!source) {
     return kFailed;
   }
-  auto& [file, length] = *source;
-  if (length > kLargestBuffer) {
-    return fail(kCantCreateBuffer);
+  if (source->length == 0) {
+    return fail(empty_sources(argv[2]));
   }
-  auto size = static_cast<uint64_t>(length);
-  HeberBlocks blocks;
+  if (source->length > kLargestBuffer) {
+    return fail(too_large(kCantCreateBuffer, "2 GiB", argv[2]));
+  }
+  auto size = static_cast<uint64_t>(source->length);
+  std::optional<HeberBlocks> blocks = HeberBlocks::make();
   if (!blocks) {
-    return kFailed;
+    return fail(plain(kCantCreateBuffer));
   }
-  std::optional<EpromFile> image = readable(std::move(file), size);
+  std::optional<EpromFile> image = readable(*source);
   if (!image) {
     return kFailed;
   }
-  const File* sources[] = {&image->file()};
-  Destinations eproms({argv + 3, 2}, sources, InPlace::kYes, kCantCreateFile);
-  if (!eproms.refuse()) {
-    return kFailed;
+  const NamedFile sources[] = {{&image->file(), argv[2]}};
+  Destinations eproms(
+      {argv + 3, 2}, sources,
+      {.in_place = InPlace::kYes, .cant_have = kCantCreateFile});
+  if (std::optional<Failure> refused = eproms.refusal()) {
+    return fail(*refused);
   }
   // When the second cannot be had, a first EPROM in a new file is still made
   // whole before that is said; one that would replace the image is not.
-  bool both = eproms.ready(1);
-  if (!both && eproms.replaces(0)) {
-    return fail(kCantCreateFile);
+  std::optional<Failure> second_missing = eproms.unavailable(1);
+  if (second_missing && eproms.replaces(0)) {
+    return fail(*second_missing);
   }
-  if (!eproms.begin(both ? 2 : 1)) {
-    return kFailed;
+  if (std::optional<Failure> failure =
+          eproms.start_together(second_missing ? 1 : 2)) {
+    return fail(*failure);
   }
-  if (write_eproms(eproms.file(0), both ? &eproms.file(1) : nullptr, board,
-                   size, *image, blocks) != kDone) {
-    return kFailed;
+  Output second = {second_missing ? nullptr : &eproms.file(1), argv[4]};
+  if (std::optional<Failure> failure = write_eproms(
+          {&eproms.file(0), argv[3]}, second, board, size, *image, *blocks)) {
+    return fail(*failure);
   }
   image->close();
-  if (!eproms.finish()) {
-    return fail(kCantWriteToFile);
+  if (std::optional<Failure> failure = eproms.finish()) {
+    return fail(*failure);
   }
-  return both ? kDone : fail(kCantCreateFile);
+  return second_missing ? fail(*second_missing) : kDone;
 }
 
 }  // namespace

@@ -4,67 +4,81 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/conventions.h"
-#include "app/messages.h"
 #include "lanes/lane_layout.h"
 #include "lanes/shuffle_block.h"
 
 namespace bintool {
 namespace {
 
-// Room for the source bytes of an output block of `block` bytes, in whole
-// units of the read alignment (pages; a test build's smaller unit).
+// What Scratch asks for a window of `block` bytes (lanes/heber_layout.h),
+// in whole units of the read alignment.
 size_t room_for(size_t block) {
-  return (block + 1 + 3 * kReadAlignment - 1) / kReadAlignment * kReadAlignment;
+  size_t needed = block + 1 + 2 * kReadAlignment;
+  return (needed + kReadAlignment - 1) / kReadAlignment * kReadAlignment;
+}
+
+// The source that failed to be read.
+Failure read_failure_of(const EpromFile& e1, const EpromFile& e2) {
+  return (e1.failed() ? e1 : e2).read_failure();
 }
 
 // The image of `n`-byte EPROMs in its own order, a block at a time.
-int write_in_order(File& file, uint64_t n, EpromSource& e1, EpromSource& e2,
-                   decltype(heber_video_join)* join,
-                   const HeberBlocks& blocks) {
+std::optional<Failure> write_in_order(Output out, uint64_t n, EpromFile& e1,
+                                      EpromFile& e2,
+                                      decltype(heber_video_join)* join,
+                                      const HeberBlocks& blocks) {
   for (uint64_t at = 0; at < 2 * n; at += blocks.size()) {
-    auto out = blocks.outputs(2 * n - at).first;
-    if (!join(e1, e2, n, at, out, blocks.scratch())) {
-      return fail(kCantReadFile);
+    auto bytes = blocks.outputs(2 * n - at).first;
+    if (!join(e1, e2, n, at, bytes, blocks.scratch())) {
+      return read_failure_of(e1, e2);
     }
-    if (!file.write(out)) {
-      return fail(kCantWriteToFile);
+    if (!out.file->write(bytes)) {
+      return write_failure(out.name, *out.file);
     }
   }
-  return kDone;
+  return std::nullopt;
 }
 
 // The program image into a regular file, from the EPROMs' side: each EPROM
 // block is read once and its words written where they land (in the image's
 // order, as a pipe needs, each block is read twice).
-int write_program_by_words(File& file, uint64_t n, EpromSource& e1,
-                           EpromSource& e2, const HeberBlocks& blocks) {
+std::optional<Failure> write_program_by_words(Output out, uint64_t n,
+                                              EpromFile& e1, EpromFile& e2,
+                                              const HeberBlocks& blocks) {
   for (uint64_t s = 0; s < n; s += blocks.size()) {
     auto [even, odd] = blocks.outputs(n - s);
     if (!heber_program_words(e1, e2, s, even, odd, blocks.scratch())) {
-      return fail(kCantReadFile);
+      return read_failure_of(e1, e2);
     }
     for (auto [w, words] : {std::pair{s, even}, {n + s, odd}}) {
       while (!words.empty()) {
         QuarterRun run = exchanged(w, n / 2);
         auto part = words.first(static_cast<size_t>(
             std::min<uint64_t>(words.size(), run.until - w)));
-        if (!file.write_at(run.from, part)) {
-          return fail(kCantWriteToFile);
+        if (!out.file->write_at(run.from, part)) {
+          return write_failure(out.name, *out.file);
         }
         w += part.size();
         words = words.subspan(part.size());
       }
     }
   }
-  return kDone;
+  return std::nullopt;
 }
 
 }  // namespace
 
-HeberBlocks::HeberBlocks()
-    : size_(shuffle_block_size()),
-      buffer_(block_or_fail(2 * size_ + 2 * room_for(size_))) {}
+HeberBlocks::HeberBlocks(size_t size, Buffer buffer)
+    : size_(size), buffer_(std::move(buffer)) {}
+
+std::optional<HeberBlocks> HeberBlocks::make() {
+  size_t size = shuffle_block_size();
+  Buffer buffer = Buffer::allocate(2 * size + 2 * room_for(size));
+  if (!buffer) {
+    return std::nullopt;
+  }
+  return HeberBlocks(size, std::move(buffer));
+}
 
 std::pair<std::span<uint8_t>, std::span<uint8_t>> HeberBlocks::outputs(
     uint64_t left) const {
@@ -78,31 +92,38 @@ Scratch HeberBlocks::scratch() const {
           buffer_.span().subspan(2 * size_ + room, room)};
 }
 
-int write_image(File& out, Board board, uint64_t n, EpromSource& e1,
-                EpromSource& e2, const HeberBlocks& blocks) {
+std::optional<Failure> write_image(Output out, Board board, uint64_t n,
+                                   EpromFile& e1, EpromFile& e2,
+                                   const HeberBlocks& blocks) {
   if (board == Board::kVideo) {
     return write_in_order(out, n, e1, e2, heber_video_join, blocks);
   }
-  return out.regular()
+  // A word's place may lie past a gap the writes left behind, which
+  // fusefat refuses to fill later.
+  return out.file->regular() && !out.file->on_fuse()
              ? write_program_by_words(out, n, e1, e2, blocks)
              : write_in_order(out, n, e1, e2, heber_program_join, blocks);
 }
 
-int write_eproms(File& first, File* second, Board board, uint64_t size,
-                 EpromSource& image, const HeberBlocks& blocks) {
+std::optional<Failure> write_eproms(Output first, Output second, Board board,
+                                    uint64_t size, EpromFile& image,
+                                    const HeberBlocks& blocks) {
   auto split =
       board == Board::kProgram ? heber_program_split : heber_video_split;
   uint64_t h = size / 2;
   for (uint64_t at = 0; at < h; at += blocks.size()) {
     auto [e1, e2] = blocks.outputs(h - at);
     if (!split(image, size, at, e1, e2, blocks.scratch())) {
-      return fail(kCantReadFile);
+      return image.read_failure();
     }
-    if (!first.write(e1) || (second != nullptr && !second->write(e2))) {
-      return fail(kCantWriteToFile);
+    if (!first.file->write(e1)) {
+      return write_failure(first.name, *first.file);
+    }
+    if (second.file != nullptr && !second.file->write(e2)) {
+      return write_failure(second.name, *second.file);
     }
   }
-  return kDone;
+  return std::nullopt;
 }
 
 }  // namespace bintool

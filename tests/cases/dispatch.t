@@ -24,18 +24,32 @@ The usage text names the program as it was called.
   # = 3 - convert HEBER video 2 eproms to 1 :     sourc1 sourc2 dest
   # = 4 - convert HEBER video 1 eprom to 2  :     sourc dest1 dest2 (no-eol)
 
-Letters match whole arguments in either case; anything else runs nothing.
+Help and the version where people look.
+
+  $ bintool --help | cmp - <(bintool; printf '\n\nEvery command in full: man bintool (bintool.txt on Windows)\n') && bintool -h | cmp - <(bintool --help) && bintool --version
+  bintool 8.0
+
+Letters match whole arguments in either case; anything else runs nothing, and
+standard error says so.
 
   $ printf '\x01\x02\xff' > f; bintool k f
   Length=3H (3 DEC)
   Checksum=       2 (2)-Checksum=0002 (no-eol)
-  $ for letter in KK 'K ' '' x 0 5; do bintool "$letter" f g h; done; echo *
+  $ for letter in KK 'K ' '' 5 --helpme; do bintool "$letter" f g h; echo "$letter [$?]"; done; echo *
+  bintool: 'KK' is no command; run bintool without arguments for the list
+  KK [1]
+  bintool: 'K ' is no command; run bintool without arguments for the list
+  K  [1]
+  bintool: '' is no command; run bintool without arguments for the list
+   [1]
+  bintool: '5' is no command; run bintool without arguments for the list
+  5 [1]
+  bintool: '--helpme' is no command; run bintool without arguments for the list
+  --helpme [1]
   f
 
 Too few arguments: each command's own message, before any file is touched.
 
-  $ { for c in L R U I C; do bintool $c f; done; for c in S O 1 2 3 4; do bintool $c f f; done; } | uniq -c
-       11 error: Too few params !!!
   $ bintool K; bintool P; bintool H; bintool T f; echo *; od -An -tx1 f
   error: Suvise malo parametara !!!
   error: Suvise malo parametara !!!

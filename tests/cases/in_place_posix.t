@@ -4,26 +4,32 @@ as it was and nothing is left beside it.
 
   $ rand 4000 6 > img; cp img keep; rand 2000 7 > e; cp e e1; bintool 2 img v w; bintool 3 e e j3; bintool 1 e e j1
 
-A file size limit in the middle of each of the four.
+A file size limit in the middle of each of the four, and a full disk.
 
-  $ for c in 2 4; do (ulimit -f 4; bintool $c img img w2; bintool $c img v2 img); done
-  Can't write to file
-  Can't write to file
-  Can't write to file
-  Can't write to file
-  $ for c in 1 3; do (ulimit -f 4; bintool $c e1 e e1; bintool $c e e1 e1); done
-  Can't write to file
-  Can't write to file
-  Can't write to file
-  Can't write to file
+  $ (ulimit -f 4; for c in "2 img img w2" "2 img v2 img" "4 img img w2" "4 img v2 img" "1 e1 e e1" "1 e e1 e1" "3 e1 e e1" "3 e e1 e1"; do row $c; done)
+  2 img img w2 [1] Can't write to file| ~ bintool: img: File too large|
+  2 img v2 img [1] Can't write to file| ~ bintool: v2: File too large|
+  4 img img w2 [1] Can't write to file| ~ bintool: img: File too large|
+  4 img v2 img [1] Can't write to file| ~ bintool: v2: File too large|
+  1 e1 e e1 [1] Can't write to file| ~ bintool: e1: File too large|
+  1 e e1 e1 [1] Can't write to file| ~ bintool: e1: File too large|
+  3 e1 e e1 [1] Can't write to file| ~ bintool: e1: File too large|
+  3 e e1 e1 [1] Can't write to file| ~ bintool: e1: File too large|
   $ cmp img keep && cmp e1 e && echo .bintool*
   .bintool*
-
-A full disk.
-
   $ mkdir full; unshare -rm bash -c 'mount -t tmpfs -o size=24k tmpfs full && cd full && cp ../img . && bintool 2 img img u2; cmp ../img img && echo * .bintool*'
   Can't write to file
+  bintool: img: No space left on device
   img u2 .bintool*
+
+A stick unmounted lazily while a conversion in place runs (here while the
+second EPROM waits for its reader): the run goes on on the stick it began on,
+and leaves nothing beside the image.
+
+  $ mkdir stick dir; cp keep dir/img; mkfifo slow; unshare -rm bash -c 'mount --bind dir stick && { exec $BINTOOL_RUNNER "$BINTOOL_BIN" 2 stick/img stick/img slow & }
+  >   waits $!; umount -l stick; cat slow > /dev/null; wait $!; echo "[$?]"'; cmp dir/img v && ls -A dir
+  [0]
+  img
 
 Every signal that ends the process, while the second EPROM waits for a named
 pipe's reader; one the process was started ignoring stays ignored.
@@ -54,9 +60,9 @@ A name as long as a folder takes converts in place too.
 A device cannot be replaced: a source that is also a destination is refused.
 
   $ dev=$(losetup -f --show keep 2>/dev/null) || skip no loop device here: losetup needs root
-  $ bintool 2 $dev $dev x; bintool 4 $dev x $dev; bintool 3 $dev $dev $dev; bintool 1 keep $dev $dev; losetup -d $dev; ls x 2>&1 | wc -l
-  error: source and destination are the same file
-  error: source and destination are the same file
-  error: source and destination are the same file
-  error: source and destination are the same file
+  $ for c in "2 @ @ x" "4 @ x @" "3 @ @ @" "1 keep @ @"; do row ${c//@/$dev} | sed "s|$dev|DEVICE|g"; done; losetup -d $dev; ls x 2>&1 | wc -l
+  2 DEVICE DEVICE x [1] error: source and destination are the same file| ~ bintool: DEVICE and DEVICE are one file|
+  4 DEVICE x DEVICE [1] error: source and destination are the same file| ~ bintool: DEVICE and DEVICE are one file|
+  3 DEVICE DEVICE DEVICE [1] error: source and destination are the same file| ~ bintool: DEVICE and DEVICE are one file|
+  1 keep DEVICE DEVICE [1] error: source and destination are the same file| ~ bintool: DEVICE and DEVICE are one file|
   1

@@ -10,31 +10,34 @@ S and O failures leave the old image, and a lane made before the failure.
   $ printf abc > e; printf abcd > o; echo old > img
   $ bintool S e o img
   Files are not same size
-  $ bintool S missing o img
-  Can't open file
-  Files are not same size
-  $ bintool S missing other img
-  Can't open file
+  bintool: e (3 bytes) and o (4 bytes) differ in length
+  [1]
+  $ bintool S missing other img 2>/dev/null
   Can't open file
   Can't open file
-  $ bintool S e e ./e; bintool S img o o; bintool S o o dir/; cat img
+  Can't open file
+  [1]
+  $ bintool S e e ./e; bintool S img o o; bintool S o o dir/ 2>/dev/null; cat img
   error: source and destination are the same file
+  bintool: e and ./e are one file
   error: source and destination are the same file
+  bintool: o and o are one file
   Can't create file
   old
   $ : > z; bintool O z z1 z2
   $ bintool S z z zs
-  $ bintool O missing x y
+  $ bintool O o no/x y 2>/dev/null
   Can't open file
-  Can't open file
-  $ bintool O o no/x y
-  Can't open file
-  $ bintool O o x no/y; cp e keep; bintool O o keep no/y; cmp e keep
+  [1]
+  $ bintool O o x no/y 2>/dev/null; cp e keep; bintool O o keep no/y 2>/dev/null; cmp e keep
   Can't create file
   Can't create file
   $ bintool O o x o; bintool O o o x
   error: source and destination are the same file
+  bintool: o and o are one file
   error: source and destination are the same file
+  bintool: o and o are one file
+  [1]
   $ rm keep; echo *; cat x z1 z2 zs | wc -c
   back e img o odd x z z1 z2 zs
   0
@@ -57,13 +60,13 @@ S and O failures leave the old image, and a lane made before the failure.
 
   $ for n in 4 1FE 200 202 3FE 402 800 C02; do rand $n 1 > e1; rand $n 2 > e2; bintool 1 e1 e2 m1 && heber 0 e1 e2 | cmp - m1 &&
   >   bintool 3 e1 e2 m3 && heber 1 e1 e2 | cmp - m3 && bintool 2 m1 x1 x2 && cmp x1 e1 && cmp x2 e2 &&
-  >   bintool 4 m3 y1 y2 && cmp y1 e1 && cmp y2 e2; done; rm e1 e2 m1 m3 x1 x2 y1 y2
+  >   bintool 4 m3 y1 y2 && cmp y1 e1 && cmp y2 e2 || echo "n = $n"; done; rm e1 e2 m1 m3 x1 x2 y1 y2
 
 1 to 4 over many blocks, there and back.
 
   $ rand 402 7 > e1; rand 402 8 > e2; rand 804 9 > img; for c in 1,2 3,4; do
-  >   bintool ${c%,*} e1 e2 m && bintool ${c#*,} m x1 x2 && cmp x1 e1 && cmp x2 e2
-  >   bintool ${c#*,} img y1 y2 && bintool ${c%,*} y1 y2 back && cmp back img
+  >   bintool ${c%,*} e1 e2 m && bintool ${c#*,} m x1 x2 && cmp x1 e1 && cmp x2 e2 || echo "$c there"
+  >   bintool ${c#*,} img y1 y2 && bintool ${c%,*} y1 y2 back && cmp back img || echo "$c back"
   > done
 
 A source that is also the destination is replaced by the new file, made beside it.
@@ -80,16 +83,18 @@ A source that is also the destination is replaced by the new file, made beside i
 In place over many blocks, odd quarters and odd lengths: the bytes of new files.
 
   $ for n in 1402 800; do rand $n 3 > f1; rand $n 4 > f2; for c in 1 3; do
-  >   bintool $c f1 f2 new && cp f1 t && bintool $c t f2 t && cp f2 u && bintool $c f1 u u && cmp t new && cmp u new; done; done
+  >   bintool $c f1 f2 new && cp f1 t && bintool $c t f2 t && cp f2 u && bintool $c f1 u u && cmp t new && cmp u new || echo "$c, n = $n"; done; done
   $ for n in 2806 1000; do rand $n 5 > g; for c in 2 4; do
-  >   bintool $c g v w && cp g t && bintool $c t t w2 && cp g u && bintool $c u v2 u && cmp t v && cmp w2 w && cmp u w && cmp v2 v; done; done; rm f1 f2 g new t u v w v2 w2
+  >   bintool $c g v w && cp g t && bintool $c t t w2 && cp g u && bintool $c u v2 u && cmp t v && cmp w2 w && cmp u w && cmp v2 v || echo "$c, n = $n"; done; done
+  $ rm f1 f2 g new t u v w v2 w2
 
 A destination that cannot be created leaves the image as it was, and nothing beside it.
 
-  $ rand 2000 6 > g; cp g keep; bintool 2 g g ""; bintool 4 g no/v g; bintool 2 g "" g
+  $ rand 2000 6 > g; cp g keep; { bintool 2 g g ""; bintool 4 g no/v g; bintool 2 g "" g; } 2>/dev/null
   Can't create file
   Can't create file
   Can't create file
+  [1]
   $ cmp g keep; echo .bintool*; rm g keep
   .bintool*
 
@@ -99,18 +104,30 @@ not made yet too), and nothing is made; the null device twice drops pieces.
   $ printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m8; echo old > u; ln -s u lu; ln -s n1 dl
   $ bintool 2 m8 dl n1; bintool 4 m8 n1 dl; bintool O m8 dl ./n1; bintool R m8 x8 dl n1; ls n1 x8 2>&1 | wc -l
   error: two destinations are the same file
+  bintool: dl and n1 are one file
   error: two destinations are the same file
+  bintool: n1 and dl are one file
   error: two destinations are the same file
+  bintool: dl and ./n1 are one file
   error: two destinations are the same file
+  bintool: dl and n1 are one file
   2
   $ bintool 2 m8 x8 ./x8
   error: two destinations are the same file
+  bintool: x8 and ./x8 are one file
+  [1]
   $ bintool 4 m8 u lu
   error: two destinations are the same file
+  bintool: u and lu are one file
+  [1]
   $ bintool O m8 e8 e8
   error: two destinations are the same file
+  bintool: e8 and e8 are one file
+  [1]
   $ bintool R m8 p8 q8 p8
   error: two destinations are the same file
+  bintool: p8 and p8 are one file
+  [1]
   $ bintool R m8 /dev/null /dev/null p3 p4
   $ bintool O m8 /dev/null /dev/null
   $ od -An -tx1 p3 p4; cat u; ls x8 e8 p8 q8 2>&1 | wc -l; rm m8 u lu dl p3 p4
@@ -118,36 +135,31 @@ not made yet too), and nothing is made; the null device twice drops pieces.
   old
   4
 
-1 to 4 failures; empty sources fail silently.
+1 to 4 failures make nothing, but a first EPROM before a second that cannot
+be created; an image of one byte makes two empty EPROMs.
 
-  $ rm -f x y; : > e; printf abc > odd
-  $ bintool 1 e e m2
-  $ bintool 2 e x y
+  $ rm -f x y; printf abc > odd
   $ bintool 3 a m m2
   Files are not the same size
-  $ bintool 1 missing a m2
+  bintool: a (8 bytes) and m (4 bytes) differ in length
+  [1]
+  $ bintool 3 missing other m2 2>/dev/null
   Can't open file
-  Files are not the same size
-  $ bintool 3 missing other m2
   Can't open file
-  Can't open file
-  $ bintool 1 odd odd m2
-  Files must have an even length
-  $ bintool 2 missing x y
-  Can't open file
+  [1]
   $ printf 1 > one; bintool 1 one one m2
   Files must have an even length
-  $ bintool 3 one one m2
-  Files must have an even length
+  bintool: one and one have an odd length (1 byte)
+  [1]
   $ bintool 2 one p q
   $ bintool 4 one r s
   $ (ulimit -f 10; bintool 2 one one q)
   $ wc -c p q r s one | tr -s ' \n' ' '; rm one p q r s
   0 p 0 q 0 r 0 s 0 one 0 total  (no-eol)
-  $ bintool 4 odd x dir/; cat x
+  $ bintool 4 odd x dir/ 2>/dev/null; cat x
   Can't create file
   c (no-eol)
-  $ bintool 2 m y no/y; od -An -tx1 y
+  $ bintool 2 m y no/y 2>/dev/null; od -An -tx1 y
   Can't create file
    05 04
   $ ls m2 2>/dev/null; echo *

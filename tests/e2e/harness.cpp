@@ -122,8 +122,13 @@ void run_session(const std::string& name,
     }
     pclose(pipe);
   }
-  // A medium whose server was killed is still mounted, though dead.
-  std::system(("fusermount -u -z " + dir + "/m 2>/dev/null").c_str());
+  // A medium whose server was killed is still mounted, though dead, and a
+  // loop device may still hold a disk image of the session's.
+  std::system(("for m in $(cut -d' ' -f2 /proc/mounts | grep '^" + dir +
+               "/'); do fusermount -u -z $m || umount -l $m; done 2>/dev/null;"
+               " losetup -nO NAME,BACK-FILE 2>/dev/null | grep ' " +
+               dir + "/' | cut -d' ' -f1 | xargs -r -n1 losetup -d")
+                  .c_str());
   std::error_code ignored;
   fs::remove_all(dir, ignored);
   fs::remove(dir + ".sh", ignored);

@@ -1,18 +1,26 @@
 # What every transcript session starts with (the harness sources it).
 # shellcheck shell=bash
 bintool() { $BINTOOL_RUNNER "$BINTOOL_BIN" "$@"; }
-export -f bintool && export SHELL=/bin/bash
+# Until the kernel says that process $1 waits at a named pipe (3 seconds
+# where it names that otherwise).
+waits() { for i in $(seq 300); do grep -q -e wait_for_partner -e fifo_open /proc/$1/wchan 2>/dev/null && return; sleep 0.01; done; }
+export -f bintool waits && export SHELL=/bin/bash
 # N seeded random bytes (N hex), N copies of byte HH, bytes [AT, AT+N).
 rand() { perl -e 'srand $ARGV[1]; print map { chr int rand 256 } 1 .. hex $ARGV[0]' "$@"; }
 fill() { perl -e 'print chr(hex $ARGV[1]) x hex $ARGV[0]' "$@"; }
 slice() { tail -c +$((0x$2 + 1)) "$1" | head -c $((0x$3)); }
-# The HEBER images of EPROMs $1 and $2 (n bytes each), by the address formula.
-heber() { perl -e 'local $/; open A, $ARGV[1]; open B, $ARGV[2]; my @e = (scalar <A>, scalar <B>); my ($n, @m) = length $e[0];
-  for my $i (0 .. $n - 1) { for my $l (0, 1) { my $p = $ARGV[0] ? $n * (1 - $l) + ($i ^ 1) : $i % 2 ? $n + $i - 1 + $l : $i + $l;
-    $p += $ARGV[0] ? 0 : $p >= $n / 2 && $p < $n ? $n / 2 : $p >= $n && $p < 1.5 * $n ? -$n / 2 : 0; $m[$p] = substr $e[$l], $i, 1 } } print @m' "$@"; }
+# The HEBER image of EPROMs $2 and $3, by the address formula (cases/heber.pl).
+heber() { perl "$BINTOOL_SOURCE/tests/cases/heber.pl" "$@"; }
 # What T prints for the pattern tokens $2... in file $1, by a regular expression.
 tfind() { perl -e 'local $/; open F, shift; $_ = <F>; my $re = join "", map { $_ eq "?" ? "." : sprintf "\\x%02x", hex } @ARGV;
   while (/(?=$re)/gs) { printf "%04d-%06X     ", ++$n, pos; print "Pritisni bilo sta za nastavak, ESC - prekid ...\n" unless $n % 120 } print "\n"' "$@"; }
+# One case of a table on one line: the command, its status, what it printed
+# on standard output and on standard error ("|" for each line end).
+row() {
+  bintool "$@" > .out 2> .err; local status=$?
+  printf '%s [%s]' "$*" $status; [ -s .out ] && printf ' %s' "$(tr '\n' '|' < .out)"
+  [ -s .err ] && printf ' ~ %s' "$(tr '\n' '|' < .err)"; echo; rm .out .err
+}
 # Moves files onto a medium at m/ whose reads fail from byte 0x1000 on.
 medium() {
   mkdir -p .medium m && mv "$@" .medium/

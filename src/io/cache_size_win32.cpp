@@ -1,18 +1,13 @@
-// The size of the processor's second-level cache, as the system reports it.
-#include "io/cache_size.h"
-
-#ifdef _WIN32
+// The size of the processor's second-level cache, as Windows says it.
 #include <windows.h>
 
 #include <vector>
-#else
-#include <unistd.h>
-#endif
+
+#include "io/cache_size.h"
 
 namespace bintool {
 
 size_t second_level_cache_size() {
-#ifdef _WIN32
   DWORD bytes = 0;
   GetLogicalProcessorInformation(nullptr, &bytes);
   std::vector<SYSTEM_LOGICAL_PROCESSOR_INFORMATION> entries(
@@ -28,12 +23,6 @@ size_t second_level_cache_size() {
     }
   }
   return 0;
-#elif defined(_SC_LEVEL2_CACHE_SIZE)
-  long size = sysconf(_SC_LEVEL2_CACHE_SIZE);
-  return size > 0 ? static_cast<size_t>(size) : 0;
-#else
-  return 0;
-#endif
 }
 
 }  // namespace bintool

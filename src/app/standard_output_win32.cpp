@@ -1,0 +1,30 @@
+// Standard output on Windows.
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+
+#include "app/standard_output.h"
+#include "io/system_error.h"
+
+namespace bintool {
+
+void prepare_output() { _setmode(_fileno(stdout), _O_BINARY); }
+
+void close_output() {
+  if (!flush_output()) {
+    return;
+  }
+  // Closing a second descriptor of standard output asks the system for
+  // everything closing it would report.
+  int copy = _dup(_fileno(stdout));
+  if (copy >= 0 && _close(copy) != 0) {
+    output_failed(last_system_error());
+  }
+}
+
+bool output_and_errors_on_a_terminal() {
+  return _isatty(1) != 0 && _isatty(2) != 0;
+}
+
+}  // namespace bintool
