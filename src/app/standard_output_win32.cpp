@@ -9,7 +9,12 @@
 
 namespace bintool {
 
-void prepare_output() { _setmode(_fileno(stdout), _O_BINARY); }
+// Bytes pass unchanged, H's own CR LF too; standard error's lines end as
+// standard output's do.
+void prepare_output() {
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+}
 
 void close_output() {
   if (!flush_output()) {

@@ -26,15 +26,17 @@ HANDLE create(const char* path, DWORD how) {
 
 // A name that must not exist yet is made; a link to a name not made yet is
 // an entry that exists, though nothing opens through it, and the file it
-// leads to is made through it.
+// leads to is made through it. Wine says that file existed; one that holds
+// no byte is taken for the one made here.
 HANDLE create_new(const char* path) {
   HANDLE handle = create(path, CREATE_NEW);
   if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
     return handle;
   }
   handle = create(path, OPEN_ALWAYS);
+  LARGE_INTEGER size{};
   if (handle != INVALID_HANDLE_VALUE &&
-      GetLastError() == ERROR_ALREADY_EXISTS) {
+      (!GetFileSizeEx(handle, &size) || size.QuadPart != 0)) {
     CloseHandle(handle);
     SetLastError(ERROR_FILE_EXISTS);
     return INVALID_HANDLE_VALUE;

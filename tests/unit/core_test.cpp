@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <tuple>
 
 #include "app/hex_arg.h"
 #include "inspect/pattern.h"
@@ -11,6 +12,7 @@
 #include "inspect/text_format.h"
 #include "inspect/view_plan.h"
 #include "io/buffer.h"
+#include "io/names.h"
 #include "lanes/heber_layout.h"
 #include "lanes/lane_layout.h"
 #include "lanes/shuffle_block.h"
@@ -231,7 +233,7 @@ TEST(Search, EveryWindowFindsWhatAPlainSearchFinds) {
   }
 }
 
-TEST(Layouts, ShuffleBlocksFillTheCacheUpToOneMebibyte) {
+TEST(ShuffleBlock, FillsTheSecondLevelCacheUpToOneMebibyte) {
   // second-level cache -> block (a step holds four)
   constexpr size_t kKiB = 1024;
   const size_t kCases[][2] = {{0, 64 * kKiB},
@@ -245,7 +247,7 @@ TEST(Layouts, ShuffleBlocksFillTheCacheUpToOneMebibyte) {
   }
 }
 
-TEST(Text, SumsInWideLanesAsSignedBytes) {
+TEST(SignedSum, LanesFilledToTheBrimAddAsBytes) {
   // Long spans go through 16-bit lanes, which the most negative bytes fill
   // to the brim; any chunking gives the plain sum.
   Bytes data(20000, 0x80);
@@ -255,7 +257,7 @@ TEST(Text, SumsInWideLanesAsSignedBytes) {
             -128u * 19999 + 127);
 }
 
-TEST(Text, ViewPlanOfEveryRowRule) {
+TEST(ViewPlan, EveryRowRule) {
   // length, address, rows asked -> rows shown, warning, refused
   const int64_t kCases[][6] = {{0x20, 0, 2, 2, 0, 0},
                                {0x1F, 0, 2, 2, 1, 0},
@@ -274,6 +276,19 @@ TEST(Text, ViewPlanOfEveryRowRule) {
     EXPECT_EQ((std::vector<int64_t>{plan.rows, plan.warning, plan.refused}),
               (std::vector<int64_t>{c[3], c[4], c[5]}))
         << c[1] << " " << c[2];
+  }
+}
+
+TEST(Names, SpellingsAFatFolderTakesForItsEntry) {
+  // listed entry, spelling -> one file: letter case, trailing dots and
+  // blanks fold; anything else (beyond ASCII too) is another name.
+  const std::tuple<const char*, const char*, bool> kCases[] = {
+      {"img", "IMG", true},      {"Rom.Bin", "rOM.bIN", true},
+      {"img", "img. ", true},    {"img", "im", false},
+      {"img", "img2", false},    {"a.b", "a b", false},
+      {"\xC4\x8D", "\xC4\x8C", false}, {"...", "", false}};
+  for (auto [listed, spelled, same] : kCases) {
+    EXPECT_EQ(spells(listed, spelled), same) << listed << " " << spelled;
   }
 }
 
