@@ -11,7 +11,9 @@
 # both), with a row of its own against `cat`, and a plain `dd bs=512K` copy
 # against `cat`; `cat` and `split` for L and R, `dd` for I and U, `cmp -l`
 # for C, `xxd` for H and P and `grep` for T, each doing the same work;
-# `cksum` for K (another checksum over the same bytes).
+# `cksum` for K (another checksum over the same bytes). A conversion in
+# place against the same conversion into new files, followed by `sync` and
+# `rm` of the image: what it costs to have the image replaced on disk.
 # The script exits 1 when a job misses its target.
 #
 #   bash bench/run.sh            (RUNS=5, data in bench/data, about 2.5 GB)
@@ -120,13 +122,15 @@ check_1() { cmp -s 1.bt M1 || fail "1"; }
 check_2() { cmp -s 2.a H1 && cmp -s 2.b H2 || fail "2"; }
 check_3() { cmp -s 3.bt M3 || fail "3"; }
 check_4() { cmp -s 4.a H1 && cmp -s 4.b H2 || fail "4"; }
+check_2_in_place() { cmp -s P.bt H1 && cmp -s P.b H2 && cmp -s P.pa H1 || fail "2 in place"; }
+check_1_in_place() { cmp -s Q.bt M1 && cmp -s Q.new M1 || fail "1 in place"; }
 check_dd() { cmp -s dd.bt A || fail "dd"; }
 check_floor() { cmp -s floor.a even && cmp -s floor.b odd || fail "floor"; }
 
 # job name ~ bytes handled ~ target ratio ~ bintool command ~ peer command ~
 # files each side creates (removed, and the disk synced, before every run, so
 # that both sides create their outputs anew on a quiet disk) ~ the check of
-# its output
+# its output ~ what each run starts from (made before the disk is synced)
 JOBS=(
   "L: join 2 x 128 MiB~$((256 * MIB))~1.02~$BT L H1 H2 L.bt~cat H1 H2 > L.peer~L.bt L.peer~check_L"
   "R: 256 MiB into 4~$((256 * MIB))~1.0~$BT R A R.bt1 R.bt2 R.bt3 R.bt4~split -n 4 A R.peer~R.bt? R.peera?~check_R"
@@ -144,12 +148,15 @@ JOBS=(
   "2: 256 MiB to 2 x 128 MiB~$((256 * MIB))~1.1~$BT 2 M1 2.a 2.b~$GEN floor A 2.fa 2.fb~2.a 2.b 2.fa 2.fb~check_2"
   "3: 2 x 128 MiB to 256 MiB~$((256 * MIB))~1.1~$BT 3 H1 H2 3.bt~$GEN floor A 3.fa 3.fb~3.bt 3.fa 3.fb~check_3"
   "4: 256 MiB to 2 x 128 MiB~$((256 * MIB))~1.1~$BT 4 M3 4.a 4.b~$GEN floor A 4.fa 4.fb~4.a 4.b 4.fa 4.fb~check_4"
+  "2 in place: 256 MiB~$((256 * MIB))~1.3~$BT 2 P.bt P.bt P.b~$BT 2 P.peer P.pa P.pb && sync && rm P.peer~P.b P.pa P.pb~check_2_in_place~cp M1 P.bt && cp M1 P.peer"
+  "1 in place: 2 x 128 MiB~$((256 * MIB))~1.3~$BT 1 Q.bt H2 Q.bt~$BT 1 Q.peer H2 Q.new && sync && rm Q.peer~Q.new~check_1_in_place~cp H1 Q.bt && cp H1 Q.peer"
   "(the floor: lanes of 256 MiB)~$((256 * MIB))~-~$GEN floor A floor.a floor.b~cat A > floor.peer~floor.a floor.b floor.peer~check_floor"
   "(dd bs=512K: a plain copy)~$((256 * MIB))~-~dd if=A of=dd.bt bs=512K status=none~cat A > dd.peer~dd.bt dd.peer~check_dd"
 )
 
 seconds() {  # runs a command line in this shell, prints its wall time
   if [[ -n $2 ]]; then eval "rm -f $2"; fi
+  if [[ -n ${3:-} ]]; then eval "$3"; fi
   sync
   local start=$EPOCHREALTIME
   eval "$1" || return 1
@@ -169,19 +176,19 @@ printf '\n| job | peer | bintool s | peer s | bintool MiB/s | peer MiB/s | ratio
 printf '|---|---|---|---|---|---|---|---|---|---|\n'
 missed=0
 for i in "${!JOBS[@]}"; do
-  IFS='~' read -r name bytes target mine peer outputs check <<<"${JOBS[$i]}"
+  IFS='~' read -r name bytes target mine peer outputs check setup <<<"${JOBS[$i]}"
   # U patches in place: each side gets its own copy of A to patch.
   [[ $name == U:* ]] && cp A U.bt && cp A U.peer
-  seconds "$mine" "" >/dev/null || fail "$name: $mine"
-  seconds "$peer" "" >/dev/null || fail "$name: $peer"
+  seconds "$mine" "" "$setup" >/dev/null || fail "$name: $mine"
+  seconds "$peer" "" "$setup" >/dev/null || fail "$name: $peer"
   "$check"
   ours=()
   theirs=()
   ratios=()
   for ((run = 0; run < RUNS; run++)); do
-    t=$(seconds "$mine" "$outputs") || fail "$name: $mine"
+    t=$(seconds "$mine" "$outputs" "$setup") || fail "$name: $mine"
     ours+=("$t")
-    t=$(seconds "$peer" "$outputs") || fail "$name: $peer"
+    t=$(seconds "$peer" "$outputs" "$setup") || fail "$name: $peer"
     theirs+=("$t")
     ratios+=("$(awk -v a="${ours[-1]}" -v b="${theirs[-1]}" 'BEGIN { print a / b }')")
   done
@@ -196,6 +203,7 @@ for i in "${!JOBS[@]}"; do
   peer_name=${peer#"{ "}
   peer_name=${peer_name%% *}
   [[ $peer == "$GEN floor"* ]] && peer_name="the floor"
+  [[ $peer == *"&& sync"* ]] && peer_name="new files, sync, rm"
   [[ $peer == *"| wc -l"* ]] && peer_name="$peer_name \\| wc -l"
   printf '| %s | %s | %.4f | %.4f | %.0f | %.0f | %.2f | %s | %s | %s |\n' \
     "$name" "$peer_name" "$a" "$b" \
