@@ -17,6 +17,7 @@
 # The script exits 1 when a job misses its target.
 #
 #   bash bench/run.sh            (RUNS=5, data in bench/data, about 2.5 GB)
+#   ONLY='in place' bash bench/run.sh    (the jobs whose names hold that)
 set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
@@ -124,13 +125,17 @@ check_3() { cmp -s 3.bt M3 || fail "3"; }
 check_4() { cmp -s 4.a H1 && cmp -s 4.b H2 || fail "4"; }
 check_2_in_place() { cmp -s P.bt H1 && cmp -s P.b H2 && cmp -s P.pa H1 || fail "2 in place"; }
 check_1_in_place() { cmp -s Q.bt M1 && cmp -s Q.new M1 || fail "1 in place"; }
+# What each side of a conversion in place converts: a fresh copy of its own.
+copy_P() { cp M1 "P.$1"; }
+copy_Q() { cp H1 "Q.$1"; }
 check_dd() { cmp -s dd.bt A || fail "dd"; }
 check_floor() { cmp -s floor.a even && cmp -s floor.b odd || fail "floor"; }
 
 # job name ~ bytes handled ~ target ratio ~ bintool command ~ peer command ~
 # files each side creates (removed, and the disk synced, before every run, so
 # that both sides create their outputs anew on a quiet disk) ~ the check of
-# its output ~ what each run starts from (made before the disk is synced)
+# its output ~ what each side's run starts from (made before the disk is
+# synced; called with bt or peer)
 JOBS=(
   "L: join 2 x 128 MiB~$((256 * MIB))~1.02~$BT L H1 H2 L.bt~cat H1 H2 > L.peer~L.bt L.peer~check_L"
   "R: 256 MiB into 4~$((256 * MIB))~1.0~$BT R A R.bt1 R.bt2 R.bt3 R.bt4~split -n 4 A R.peer~R.bt? R.peera?~check_R"
@@ -148,8 +153,8 @@ JOBS=(
   "2: 256 MiB to 2 x 128 MiB~$((256 * MIB))~1.1~$BT 2 M1 2.a 2.b~$GEN floor A 2.fa 2.fb~2.a 2.b 2.fa 2.fb~check_2"
   "3: 2 x 128 MiB to 256 MiB~$((256 * MIB))~1.1~$BT 3 H1 H2 3.bt~$GEN floor A 3.fa 3.fb~3.bt 3.fa 3.fb~check_3"
   "4: 256 MiB to 2 x 128 MiB~$((256 * MIB))~1.1~$BT 4 M3 4.a 4.b~$GEN floor A 4.fa 4.fb~4.a 4.b 4.fa 4.fb~check_4"
-  "2 in place: 256 MiB~$((256 * MIB))~1.3~$BT 2 P.bt P.bt P.b~$BT 2 P.peer P.pa P.pb && sync && rm P.peer~P.b P.pa P.pb~check_2_in_place~cp M1 P.bt && cp M1 P.peer"
-  "1 in place: 2 x 128 MiB~$((256 * MIB))~1.3~$BT 1 Q.bt H2 Q.bt~$BT 1 Q.peer H2 Q.new && sync && rm Q.peer~Q.new~check_1_in_place~cp H1 Q.bt && cp H1 Q.peer"
+  "2 in place: 256 MiB~$((256 * MIB))~1.3~$BT 2 P.bt P.bt P.b~$BT 2 P.peer P.pa P.pb && sync && rm P.peer~P.b P.pa P.pb~check_2_in_place~copy_P"
+  "1 in place: 2 x 128 MiB~$((256 * MIB))~1.3~$BT 1 Q.bt H2 Q.bt~$BT 1 Q.peer H2 Q.new && sync && rm Q.peer~Q.new~check_1_in_place~copy_Q"
   "(the floor: lanes of 256 MiB)~$((256 * MIB))~-~$GEN floor A floor.a floor.b~cat A > floor.peer~floor.a floor.b floor.peer~check_floor"
   "(dd bs=512K: a plain copy)~$((256 * MIB))~-~dd if=A of=dd.bt bs=512K status=none~cat A > dd.peer~dd.bt dd.peer~check_dd"
 )
@@ -164,7 +169,8 @@ seconds() {  # runs a command line in this shell, prints its wall time
   awk -v a="$start" -v b="$end" 'BEGIN { printf "%.6f\n", b - a }'
 }
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-peak_mib() {  # peak resident memory of a command line, in MiB
+peak_mib() {  # peak resident memory of a command line (after $2), in MiB
+  if [[ -n ${2:-} ]]; then eval "$2"; fi
   /usr/bin/time -f %M -o .rss bash -c "$1" >/dev/null 2>&1 </dev/null
   awk '{ printf "%.1f", $1 / 1024 }' .rss
 }
@@ -177,18 +183,19 @@ printf '|---|---|---|---|---|---|---|---|---|---|\n'
 missed=0
 for i in "${!JOBS[@]}"; do
   IFS='~' read -r name bytes target mine peer outputs check setup <<<"${JOBS[$i]}"
+  [[ $name == *"${ONLY:-}"* ]] || continue
   # U patches in place: each side gets its own copy of A to patch.
   [[ $name == U:* ]] && cp A U.bt && cp A U.peer
-  seconds "$mine" "" "$setup" >/dev/null || fail "$name: $mine"
-  seconds "$peer" "" "$setup" >/dev/null || fail "$name: $peer"
+  seconds "$mine" "" "${setup:+$setup bt}" >/dev/null || fail "$name: $mine"
+  seconds "$peer" "" "${setup:+$setup peer}" >/dev/null || fail "$name: $peer"
   "$check"
   ours=()
   theirs=()
   ratios=()
   for ((run = 0; run < RUNS; run++)); do
-    t=$(seconds "$mine" "$outputs" "$setup") || fail "$name: $mine"
+    t=$(seconds "$mine" "$outputs" "${setup:+$setup bt}") || fail "$name: $mine"
     ours+=("$t")
-    t=$(seconds "$peer" "$outputs" "$setup") || fail "$name: $peer"
+    t=$(seconds "$peer" "$outputs" "${setup:+$setup peer}") || fail "$name: $peer"
     theirs+=("$t")
     ratios+=("$(awk -v a="${ours[-1]}" -v b="${theirs[-1]}" 'BEGIN { print a / b }')")
   done
@@ -210,7 +217,7 @@ for i in "${!JOBS[@]}"; do
     "$(awk -v n="$bytes" -v t="$a" 'BEGIN { print n / 1048576 / t }')" \
     "$(awk -v n="$bytes" -v t="$b" 'BEGIN { print n / 1048576 / t }')" \
     "$ratio" "$([[ $target == - ]] && echo - || echo "<= $target")" \
-    "$(peak_mib "$mine")" "$(peak_mib "$peer")"
+    "$(peak_mib "$mine" "${setup:+$setup bt}")" "$(peak_mib "$peer" "${setup:+$setup peer}")"
 done
 echo
 echo "$RUNS runs each, medians; $missed job(s) above target"

@@ -49,22 +49,21 @@ Opened open_destination(const char* path, bool wait) {
   return {std::move(file), "", waits};
 }
 
-// Puts a destination on the medium, and its name too where this run made
-// it.
-bool store(File& file, const std::string& made, int& error) {
+// Puts destination `name` on the medium, and its own name too where this run
+// made it; the failure otherwise.
+std::optional<Failure> store(File& file, const std::string& made,
+                             const char* name) {
   if (!file.sync()) {
-    error = file.error();
-    return false;
+    return write_failure(name, file);
   }
   if (made.empty()) {
-    return true;
+    return std::nullopt;
   }
   Folder folder = Folder::open(split_folder(made).first);
-  if (!folder || !folder.sync()) {
-    error = folder.error();
-    return false;
+  if (folder && folder.sync()) {
+    return std::nullopt;
   }
-  return true;
+  return file_failure(kCantWriteToFile, name, folder.error());
 }
 
 }  // namespace
@@ -250,16 +249,15 @@ std::optional<Failure> Destinations::finish() {
       slots_, [](const Slot& slot) { return bool{slot.replacement}; });
   std::optional<Failure> failure;
   for (Slot& slot : slots_) {
-    int error = 0;
-    bool stored = !slot.file || !replacing || !slot.file.regular() ||
-                  store(slot.file, slot.made, error);
-    if (!slot.file.close()) {
-      error = slot.file.error();
-    } else if (stored) {
-      continue;
+    std::optional<Failure> failed;
+    if (replacing && slot.file && slot.file.regular()) {
+      failed = store(slot.file, slot.made, slot.name);
+    }
+    if (!slot.file.close() && !failed) {
+      failed = write_failure(slot.name, slot.file);
     }
     if (!failure) {
-      failure = file_failure(kCantWriteToFile, slot.name, error);
+      failure = std::move(failed);
     }
   }
   if (failure) {
