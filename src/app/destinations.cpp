@@ -22,7 +22,8 @@ struct Opened {
 // not exist: through a link to a name not made yet too, followed by hand
 // (40 links, as many as the system follows), so that the file made is
 // known by its own name. Without `wait`, a named pipe with no reader yet,
-// or a name met when no descriptor is free, waits for its turn instead.
+// or a name met when no descriptor is free (ENXIO, EMFILE), waits for its
+// turn instead.
 Opened open_destination(const char* path, bool wait) {
   std::string name = path;
   File file;

@@ -24,8 +24,8 @@ void release_regular(std::vector<File>& held) {
   }
 }
 
-// Opens `name` as a source; where no descriptor is free, closes the regular
-// sources held so far and tries again.
+// Opens `name` as a source; where no descriptor is free (EMFILE), closes the
+// regular sources held so far and tries again.
 File open_held(const char* name, std::vector<File>& held) {
   File file = File::open(name, Role::kSourceToStream);
   if (!file && out_of_descriptors(file.error())) {

@@ -27,7 +27,6 @@ std::span<uint8_t> SearchWindow::free_space() {
   std::memmove(block_.data() + page_end(kept) - kept,
                last_.data() + last_.size() - kept, kept);
   kept_ = kept;
-  last_ = block_.first(0);
   size_t place = page_end(kept_);
   return block_.subspan(
       place, (block_.size() - place) / kReadAlignment * kReadAlignment);

@@ -20,7 +20,8 @@ std::optional<std::string> link_target(const std::string& name);
 /// The name under which `file`, opened as `path`, can be replaced or
 /// removed: the file a chain of links ends at, as an absolute name (realpath;
 /// on Windows GetFinalPathNameByHandle), or its listed path where identities
-/// lie. No value when that cannot be had, or no longer leads to this file.
+/// lie. No value when that cannot be had (errno says why), or no longer
+/// leads to this file (ENOENT).
 std::optional<std::string> final_name(const File& file, const char* path);
 
 /// The folder of the absolute `name`, separator included, and the name in

@@ -98,10 +98,13 @@ std::optional<std::string> final_name(const File& file, const char* path) {
   }
   std::optional<std::string> name = real_path(path);
   struct stat info {};
-  if (!name || stat(name->c_str(), &info) != 0 ||
-      FileIdentity{static_cast<uint64_t>(info.st_dev),
+  if (!name || stat(name->c_str(), &info) != 0) {
+    return std::nullopt;
+  }
+  if (FileIdentity{static_cast<uint64_t>(info.st_dev),
                    static_cast<uint64_t>(info.st_ino),
                    ""} != *file.identity()) {
+    errno = ENOENT;  // the name leads to another file now
     return std::nullopt;
   }
   return name;

@@ -101,14 +101,14 @@ A destination that cannot be created leaves the image as it was, and nothing bes
 Two destinations of one file are refused, by any name or link (one to a name
 not made yet too), and nothing is made; the null device twice drops pieces.
 
-  $ printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m8; echo old > u; ln -s u lu; ln -s n1 dl
-  $ bintool 2 m8 dl n1; bintool 4 m8 n1 dl; bintool O m8 dl ./n1; bintool R m8 x8 dl n1; ls n1 x8 2>&1 | wc -l
+  $ printf '\x00\x01\x02\x03\x04\x05\x06\x07' > m8; echo old > u; ln -s u lu; ln -s n1 dl; mkdir sub; ln -s "$PWD/n1" sub/al
+  $ bintool 2 m8 dl n1; bintool 4 m8 n1 dl; bintool O m8 sub/al ./n1; bintool R m8 x8 dl n1; ls n1 x8 2>&1 | wc -l
   error: two destinations are the same file
   bintool: dl and n1 are one file
   error: two destinations are the same file
   bintool: n1 and dl are one file
   error: two destinations are the same file
-  bintool: dl and ./n1 are one file
+  bintool: sub/al and ./n1 are one file
   error: two destinations are the same file
   bintool: dl and n1 are one file
   2
@@ -163,4 +163,4 @@ be created; an image of one byte makes two empty EPROMs.
   Can't create file
    05 04
   $ ls m2 2>/dev/null; echo *
-  a a2 b back c d e e1 e2 img j m n o odd x x1 x2 y y1 y2 z z1 z2 zs
+  a a2 b back c d e e1 e2 img j m n o odd sub x x1 x2 y y1 y2 z z1 z2 zs

@@ -2,9 +2,9 @@ A failing medium (FUSE; CI must have it): a read error comes after what was
 printed or written before it; nothing is made from bytes not read.
 
   $ [ -r /dev/fuse ] && /usr/bin/python3 -c 'import fusepy' 2>/dev/null || [ -n "$CI" ] || skip no FUSE here: /dev/fuse or python3-fusepy is missing, or closed to this user
-  $ { fill 10 0; printf JKL; fill 1FED 0; printf JKL; fill FFD 0; } > f; cp f g; cp f h; printf '\x01' | dd of=h bs=1 seek=32 conv=notrunc status=none; : > z; fill 800 41 > short; : > short0; fill 1000 41 > long1
+  $ { fill 10 0; printf JKL; fill 1FED 0; printf JKL; fill FFD 0; } > f; cp f g; cp f h; printf '\x01' | dd of=h bs=1 seek=32 conv=notrunc status=none; : > z; fill 800 41 > short; : > short0; fill 1000 41 > long1; fill 802 41 > long3
   $ { fill 900 41; printf B; fill 6FF 41; } > long2; rand 2802 9 > bits; cp bits b0; rand 800 5 > shortr; : > late7
-  $ { cat shortr; fill 1000 0; } > was; medium f short short0 shortr long1 long2 bits late7
+  $ { cat shortr; fill 1000 0; } > was; medium f short short0 shortr long1 long2 long3 bits late7
   $ bintool L g m/f l
   Can't read file
   bintool: m/f: Input/output error
@@ -127,6 +127,8 @@ A file that grows while it is read is read to its measured length.
   $ bintool T m/long2 41 | grep -o '[0-9]*-[0-9A-F]*' | tail -n 1; bintool R m/long1 r5 r6; wc -c < r6
   2048-0007FF
   1024
+  $ bintool R m/long3 q1 q2 q3 q4; cat q1 q2 q3 q4
+  AA (no-eol)
 
 Reads that come back short (1000 bytes at a time) go on where they stopped.
 

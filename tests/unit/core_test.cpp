@@ -283,10 +283,14 @@ TEST(Names, SpellingsAFatFolderTakesForItsEntry) {
   // listed entry, spelling -> one file: letter case, trailing dots and
   // blanks fold; anything else (beyond ASCII too) is another name.
   const std::tuple<const char*, const char*, bool> kCases[] = {
-      {"img", "IMG", true},      {"Rom.Bin", "rOM.bIN", true},
-      {"img", "img. ", true},    {"img", "im", false},
-      {"img", "img2", false},    {"a.b", "a b", false},
-      {"\xC4\x8D", "\xC4\x8C", false}, {"...", "", false}};
+      {"img", "IMG", true},
+      {"Rom.Bin", "rOM.bIN", true},
+      {"img", "img. ", true},
+      {"img", "im", false},
+      {"img", "img2", false},
+      {"a.b", "a b", false},
+      {"\xC4\x8D", "\xC4\x8C", false},
+      {"...", "", false}};
   for (auto [listed, spelled, same] : kCases) {
     EXPECT_EQ(spells(listed, spelled), same) << listed << " " << spelled;
   }
