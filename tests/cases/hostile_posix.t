@@ -82,8 +82,8 @@ destination that finds no descriptor free is checked at its turn.
   error: source and destination are the same file bintool: s1 and s1 are one file 16
   error: source and destination are the same file bintool: s1 and s1 are one file 17
   error: source and destination are the same file bintool: s1 and s1 are one file 18
-  $ (ulimit -n 10; bintool R all $(seq -f r%g 8) r1 2>&1 | tr '\n' ' '); ls r* | wc -l
-  error: two destinations are the same file bintool: r1 and r1 are one file 8
+  $ (ulimit -n 20; bintool R all $(seq -f r%g 23) r1 2>&1 | tr '\n' ' '); ls r* | wc -l
+  error: two destinations are the same file bintool: r1 and r1 are one file 23
   $ mkfifo q; bash -c 'ulimit -n 20; exec $BINTOOL_RUNNER "$BINTOOL_BIN" L $(seq -f s%g 40) q' & waits $!; mv s2 s0; printf x > s2; cat q > all2; wait $!; cat all2
   File could not be opened
   bintool: s2 was replaced meanwhile
