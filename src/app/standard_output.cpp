@@ -71,6 +71,14 @@ bool flush_output() {
 
 void end_output() { g_run.ended = true; }
 
+void close_output() {
+  // Closing a second descriptor of standard output asks the system for
+  // everything closing it would report.
+  if (flush_output() && !close_a_copy_of_output()) {
+    output_failed(last_system_error());
+  }
+}
+
 bool run_over() { return g_run.output_failed || g_run.ended; }
 
 void begin_output() {

@@ -56,6 +56,10 @@ void begin_output();
 /// True when descriptors 1 and 2 are both a terminal.
 bool output_and_errors_on_a_terminal();
 
+/// Closes a second descriptor of standard output; false when the system
+/// reports a failure there.
+bool close_a_copy_of_output();
+
 }  // namespace bintool
 
 #endif  // BINTOOL_APP_STANDARD_OUTPUT_H_

@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "app/standard_output.h"
-#include "io/system_error.h"
 
 namespace bintool {
 
@@ -14,16 +13,9 @@ void prepare_output() {
   std::signal(SIGXFSZ, SIG_IGN);
 }
 
-void close_output() {
-  if (!flush_output()) {
-    return;
-  }
-  // Closing a second descriptor of standard output asks the system for
-  // everything closing it would report.
+bool close_a_copy_of_output() {
   int copy = dup(fileno(stdout));
-  if (copy >= 0 && close(copy) != 0) {
-    output_failed(last_system_error());
-  }
+  return copy < 0 || close(copy) == 0;
 }
 
 bool output_and_errors_on_a_terminal() {

@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "app/standard_output.h"
-#include "io/system_error.h"
 
 namespace bintool {
 
@@ -16,16 +15,9 @@ void prepare_output() {
   _setmode(_fileno(stderr), _O_BINARY);
 }
 
-void close_output() {
-  if (!flush_output()) {
-    return;
-  }
-  // Closing a second descriptor of standard output asks the system for
-  // everything closing it would report.
+bool close_a_copy_of_output() {
   int copy = _dup(_fileno(stdout));
-  if (copy >= 0 && _close(copy) != 0) {
-    output_failed(last_system_error());
-  }
+  return copy < 0 || _close(copy) == 0;
 }
 
 bool output_and_errors_on_a_terminal() {
